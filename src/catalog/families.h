@@ -1,0 +1,17 @@
+// The registration function of each method family. Each family registers its methods in
+// the order of its window's menu.
+#pragma once
+
+#include "common/method_registry.h"
+
+namespace tessaly {
+
+// Gaussian elimination, pivoting, determinant and inverse (LinearFrm, MatrixCValueCVector).
+void RegisterEliminationMethods(MethodRegistry& r);
+// Triangular factorisations, symmetric and tridiagonal solvers, iterations, norms and
+// matrix tests (LinearFrm, MatrixCValueCVector).
+void RegisterFactorisationMethods(MethodRegistry& r);
+// The root-finding methods (Ultra).
+void RegisterUltraMethods(MethodRegistry& r);
+
+}  // namespace tessaly

@@ -1,0 +1,178 @@
+#include "common/number_text.h"
+
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <cstdlib>
+#include <locale.h>
+#include <stdlib.h>
+
+#include "common/text_util.h"
+
+namespace tessaly {
+namespace {
+
+constexpr std::array<double, 23> kPow10 = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                           1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                           1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+
+// The 15 significant digits of v (trailing zeros removed) and its decimal exponent,
+// after rounding to 15 digits. v must be finite and not zero.
+struct Digits15 {
+  char digits[16];
+  int count;
+  int exponent;
+  bool negative;
+};
+
+Digits15 SplitDigits(double v) {
+  char buf[40];
+  auto res = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::scientific, 14);
+  *res.ptr = '\0';
+  Digits15 d{};
+  const char* p = buf;
+  d.negative = (*p == '-');
+  if (d.negative) ++p;
+  d.count = 0;
+  for (; *p != 'e'; ++p)
+    if (*p != '.') d.digits[d.count++] = *p;
+  d.exponent = std::atoi(p + 1);
+  while (d.count > 1 && d.digits[d.count - 1] == '0') --d.count;
+  return d;
+}
+
+}  // namespace
+
+double Round(double v, int k) {
+  if (!std::isfinite(v)) return v;
+  if (k < 0) k = 0;
+  double scale = k < static_cast<int>(kPow10.size()) ? kPow10[k] : std::pow(10.0, k);
+  double scaled = v * scale;
+  if (!std::isfinite(scaled)) return v;
+  return std::nearbyint(scaled) / scale;
+}
+
+double RoundTo15Significant(double v) {
+  if (!std::isfinite(v) || v == 0) return v;
+  char buf[40];
+  auto res = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::scientific, 14);
+  double out = 0;
+  std::from_chars(buf, res.ptr, out);
+  return out;
+}
+
+void AppendPlainNumberText(std::string& out, double v) {
+  if (std::isnan(v)) {
+    out += "NaN";
+    return;
+  }
+  if (std::isinf(v)) {
+    out += v > 0 ? "Infinity" : "-Infinity";
+    return;
+  }
+  if (v == 0) {
+    out += '0';
+    return;
+  }
+  Digits15 d = SplitDigits(v);
+  if (d.negative) out += '-';
+  if (d.exponent >= 15 || d.exponent <= -5) {
+    out += d.digits[0];
+    if (d.count > 1) {
+      out += '.';
+      out.append(d.digits + 1, d.count - 1);
+    }
+    out += 'E';
+    out += d.exponent < 0 ? '-' : '+';
+    int e = std::abs(d.exponent);
+    if (e < 10) out += '0';
+    out += std::to_string(e);
+  } else if (d.exponent >= 0) {
+    int intDigits = d.exponent + 1;
+    if (d.count <= intDigits) {
+      out.append(d.digits, d.count);
+      out.append(intDigits - d.count, '0');
+    } else {
+      out.append(d.digits, intDigits);
+      out += '.';
+      out.append(d.digits + intDigits, d.count - intDigits);
+    }
+  } else {
+    out += "0.";
+    out.append(-d.exponent - 1, '0');
+    out.append(d.digits, d.count);
+  }
+}
+
+std::string PlainNumberText(double v) {
+  std::string s;
+  AppendPlainNumberText(s, v);
+  return s;
+}
+
+std::string PlainIntegerText(long long v) { return std::to_string(v); }
+
+std::string LeadingBlankNumberText(double v) {
+  std::string plain = PlainNumberText(v);
+  std::string_view body = plain;
+  bool negative = !body.empty() && body[0] == '-';
+  if (negative) body.remove_prefix(1);
+  if (body.size() > 1 && body[0] == '0' && body[1] == '.') body.remove_prefix(1);
+  std::string out = negative ? "-" : " ";
+  out.append(body);
+  return out;
+}
+
+std::string RightAligned(std::string_view text, int width) {
+  size_t chars = CharCount(text);
+  std::string out;
+  if (width > 0 && chars < static_cast<size_t>(width)) out.assign(width - chars, ' ');
+  out.append(text);
+  return out;
+}
+
+std::string RoundedNumberText(double v, int k) { return PlainNumberText(Round(v, k)); }
+
+double LeadingNumber(std::string_view text) {
+  size_t i = 0;
+  while (i < text.size() && (text[i] == ' ' || text[i] == '\t' || text[i] == '\r' || text[i] == '\n'))
+    ++i;
+  size_t start = i;
+  if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;
+  size_t mantissaDigits = 0;
+  while (i < text.size() && text[i] >= '0' && text[i] <= '9') ++i, ++mantissaDigits;
+  if (i < text.size() && text[i] == '.') {
+    ++i;
+    while (i < text.size() && text[i] >= '0' && text[i] <= '9') ++i, ++mantissaDigits;
+  }
+  if (mantissaDigits == 0) return 0;
+  size_t end = i;
+  if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
+    size_t j = i + 1;
+    if (j < text.size() && (text[j] == '+' || text[j] == '-')) ++j;
+    size_t expDigits = 0;
+    while (j < text.size() && text[j] >= '0' && text[j] <= '9') ++j, ++expDigits;
+    if (expDigits > 0) end = j;
+  }
+  std::string numeral(text.substr(start, end - start));
+  // Read in the C locale: the desktop program runs under the user's locale, whose
+  // decimal separator may not be the point.
+  static const locale_t cLocale = newlocale(LC_ALL_MASK, "C", locale_t{});
+  return strtod_l(numeral.c_str(), nullptr, cLocale);
+}
+
+std::optional<int16_t> ToInt16(double v) {
+  if (!std::isfinite(v)) return std::nullopt;
+  double r = std::nearbyint(v);
+  if (r < -32768.0 || r > 32767.0) return std::nullopt;
+  return static_cast<int16_t>(r);
+}
+
+std::optional<int32_t> ToInt32(double v) {
+  if (!std::isfinite(v)) return std::nullopt;
+  double r = std::nearbyint(v);
+  if (r < -2147483648.0 || r > 2147483647.0) return std::nullopt;
+  return static_cast<int32_t>(r);
+}
+
+}  // namespace tessaly

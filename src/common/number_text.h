@@ -1,0 +1,50 @@
+// The number forms every report uses, and the reading of typed numbers.
+// This is the only place in the program that turns numbers into text or text into numbers.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace tessaly {
+
+// v rounded to k decimal places, exact halves going to the even neighbour
+// (Round(2.5, 0) = 2, Round(0.125, 2) = 0.12). Non-finite values pass through.
+double Round(double v, int k);
+
+// v rounded to 15 significant digits: the same double as printing v with 15 significant
+// digits and reading the text back. Non-finite values pass through.
+double RoundTo15Significant(double v);
+
+// Shortest text with at most 15 significant digits: 3, 0.5, -0.25, 1E-05, 1.5E+20.
+// Non-finite values read Infinity, -Infinity, NaN; minus zero reads 0.
+std::string PlainNumberText(double v);
+void AppendPlainNumberText(std::string& out, double v);
+
+// An integer in decimal digits, minus sign when negative, no blank.
+std::string PlainIntegerText(long long v);
+
+// Like the plain number text, but a non-negative value gets one leading blank and a value
+// between -1 and 1 has no zero before the point (" .5", "-.25").
+std::string LeadingBlankNumberText(double v);
+
+// The text padded with blanks on the left to width characters (counted in characters,
+// not bytes); a longer text is returned whole.
+std::string RightAligned(std::string_view text, int width);
+
+// The plain number text of Round(v, k): the rounded number text with k digits.
+std::string RoundedNumberText(double v, int k);
+
+// Leading-number reading of a typed answer: blanks skipped at the start, then the longest
+// prefix that forms a number (sign, digits, one decimal point, exponent part); 0 when none.
+// "3abc" reads 3.
+double LeadingNumber(std::string_view text);
+
+// v rounded to the nearest integer, halves to even, when that integer fits 16 bits.
+std::optional<int16_t> ToInt16(double v);
+
+// v rounded to the nearest integer, halves to even, when that integer fits 32 bits.
+std::optional<int32_t> ToInt32(double v);
+
+}  // namespace tessaly

@@ -1,0 +1,9 @@
+#include "catalog/families.h"
+
+namespace tessaly {
+
+void RegisterUltraMethods(MethodRegistry& r) {
+  (void)r;  // filled in as the methods are built
+}
+
+}  // namespace tessaly
