@@ -38,7 +38,11 @@ std::string ScriptedDialogs::InputBox(std::string_view prompt, std::string_view 
     reply = std::move(answers_.front());
     answers_.pop_front();
   }
-  ShownBox box{ShownBox::Kind::Input, std::string(EffectiveTitle(title)), std::string(prompt), reply};
+  ShownBox box;
+  box.kind = ShownBox::Kind::Input;
+  box.title = std::string(EffectiveTitle(title));
+  box.text = std::string(prompt);
+  box.reply = reply;
   box.defaultText = std::string(defaultText);
   shown_.push_back(std::move(box));
   return reply;
@@ -62,8 +66,11 @@ MsgResult ScriptedDialogs::MsgBox(std::string_view text, MsgButtons buttons, Msg
       answers_.pop_front();
     }
   }
-  ShownBox box{ShownBox::Kind::Message, std::string(EffectiveTitle(title)), std::string(text),
-               result == MsgResult::Ok ? "OK" : (result == MsgResult::Yes ? "Yes" : "No")};
+  ShownBox box;
+  box.kind = ShownBox::Kind::Message;
+  box.title = std::string(EffectiveTitle(title));
+  box.text = std::string(text);
+  box.reply = result == MsgResult::Ok ? "OK" : (result == MsgResult::Yes ? "Yes" : "No");
   box.buttons = buttons;
   box.icon = icon;
   shown_.push_back(std::move(box));

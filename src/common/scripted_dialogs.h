@@ -18,7 +18,7 @@ class ScriptError : public std::runtime_error {
 };
 
 struct ShownBox {
-  enum class Kind { Input, Message } kind;
+  enum class Kind { Input, Message } kind = Kind::Message;
   std::string title;  // the effective title
   std::string text;   // the prompt or the message
   std::string reply;  // the reply typed, or "OK" / "Yes" / "No"

@@ -1,0 +1,134 @@
+#include "cli/cli.h"
+
+#include <algorithm>
+#include <fstream>
+#include <iostream>
+#include <iterator>
+#include <sstream>
+
+#include "common/method_registry.h"
+#include "common/number_text.h"
+#include "common/scripted_dialogs.h"
+#include "common/text_encoding.h"
+#include "common/text_util.h"
+#include "expr/formula.h"
+
+namespace tessaly {
+namespace {
+
+constexpr const char* kUsage =
+    "usage: tessaly-cli list\n"
+    "       tessaly-cli run WINDOW.ITEM [--input FILE] [--answer TEXT]... [--digits N] [--lf]\n"
+    "       tessaly-cli eval FORMULA [X [Y]]\n";
+
+int UsageError(std::ostream& err, const std::string& message) {
+  err << "tessaly-cli: " << message << "\n";
+  return 2;
+}
+
+// The largest Decimal digits setting of each window that has one.
+int MaxDigits(const std::string& window) {
+  if (window == "LinearFrm") return 16;
+  if (window == "MatrixCValueCVector") return 15;
+  return 0;
+}
+
+int List(std::ostream& out) {
+  for (const auto& e : AllMethods().Entries()) out << e.Key() << "  " << e.caption << "\n";
+  return 0;
+}
+
+int Run(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
+        std::ostream& err) {
+  if (args.size() < 2) return UsageError(err, "run needs a method, e.g. Ultra.CalculateDichotomy");
+  const MethodEntry* method = AllMethods().Find(args[1]);
+  if (!method) return UsageError(err, "unknown method '" + args[1] + "' (see tessaly-cli list)");
+
+  std::string inputFile = "-";
+  std::vector<std::string> answers;
+  int digits = 6;
+  bool lf = false;
+  for (size_t i = 2; i < args.size(); ++i) {
+    const std::string& a = args[i];
+    bool hasValue = i + 1 < args.size();
+    if (a == "--input" && hasValue) {
+      inputFile = args[++i];
+    } else if (a == "--answer" && hasValue) {
+      answers.push_back(args[++i]);
+    } else if (a == "--digits" && hasValue) {
+      auto n = ToInt16(LeadingNumber(args[++i]));
+      int max = MaxDigits(method->window);
+      if (max == 0) return UsageError(err, method->window + " has no Decimal digits setting");
+      digits = std::clamp(n ? static_cast<int>(*n) : (LeadingNumber(args[i]) > 0 ? max : 1), 1, max);
+    } else if (a == "--lf") {
+      lf = true;
+    } else {
+      return UsageError(err, "unexpected argument '" + a + "'");
+    }
+  }
+
+  std::string bytes;
+  if (inputFile == "-") {
+    bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  } else {
+    std::ifstream file(inputFile, std::ios::binary);
+    if (!file) return UsageError(err, "cannot read '" + inputFile + "'");
+    bytes.assign(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+    if (file.bad()) return UsageError(err, "cannot read '" + inputFile + "'");
+  }
+
+  ResultPane pane;
+  ScriptedDialogs dialogs(answers);
+  MethodContext ctx{ToCrLf(DecodeWorksheetBytes(bytes)), pane, dialogs, digits};
+  int code = 0;
+  try {
+    method->run(ctx);
+  } catch (const ScriptError& e) {
+    code = 2;
+    for (const auto& box : dialogs.Shown()) err << box.LogLine() << "\n";
+    return UsageError(err, e.what());
+  }
+  for (const auto& box : dialogs.Shown()) err << box.LogLine() << "\n";
+  out << (lf ? ReplaceAll(pane.Text(), "\r\n", "\n") : pane.Text());
+  out.flush();
+  return code;
+}
+
+int Eval(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+  if (args.size() < 2 || args.size() > 4) return UsageError(err, "eval needs FORMULA [X [Y]]");
+  std::string canonical = NormalizeFormula(args[1]);
+  double x = args.size() > 2 ? LeadingNumber(args[2]) : 0.0;
+  out << "canonical: " << canonical << "\n";
+  if (args.size() > 3) {
+    double y = LeadingNumber(args[3]);
+    out << "value: " << PlainNumberText(EvaluateFormulaXY(canonical, x, "y", y)) << "\n";
+    return 0;
+  }
+  int steps = 0;
+  double value = EvaluateFormula(canonical, x, steps);
+  out << "value: " << PlainNumberText(value) << "\n";
+  out << "steps: " << steps << "\n";
+  if (steps >= kMalformedSteps) out << "malformed\n";
+  return 0;
+}
+
+}  // namespace
+
+int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
+           std::ostream& err) {
+  if (args.empty()) {
+    err << kUsage;
+    return 2;
+  }
+  if (args[0] == "list" && args.size() == 1) return List(out);
+  if (args[0] == "run") return Run(args, in, out, err);
+  if (args[0] == "eval") return Eval(args, out, err);
+  if (args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
+    out << kUsage;
+    return 0;
+  }
+  err << kUsage;
+  return 2;
+}
+
+}  // namespace tessaly
