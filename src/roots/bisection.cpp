@@ -1,0 +1,74 @@
+// Bisection: halve the starting interval until its width or |f| at the midpoint falls to
+// the precision.
+#include <cmath>
+#include <string>
+
+#include "common/text_util.h"
+#include "roots/roots.h"
+#include "roots/roots_common.h"
+
+namespace tessaly {
+namespace {
+
+using roots::ReportText;
+
+constexpr int kMaxSteps = 100;
+
+// Whether f(a) times f(c) is 0 or more, decided by the signs so that a product that would
+// overflow or underflow still picks the right half. Not-a-number picks the lower half.
+bool SameSideOrZero(double fa, double fc) {
+  if (std::isnan(fa) || std::isnan(fc)) return false;
+  if (fa == 0 || fc == 0) return true;
+  return (fa > 0) == (fc > 0);
+}
+
+}  // namespace
+
+void CalculateDichotomy(MethodContext& ctx) {
+  Dialogs& dialogs = ctx.dialogs;
+  std::string_view typed = TrimBlanks(ctx.input);
+  std::optional<double> lower =
+      roots::AskNumber(dialogs, "输入函数方程式迭代的初值下界：", "输入初值", "0");
+  if (!lower) return;
+  std::optional<double> upper =
+      roots::AskNumber(dialogs, "输入函数方程式迭代的初值上界：", "输入初值", "1");
+  if (!upper) return;
+  std::optional<double> precision =
+      roots::AskNumber(dialogs, "输入函数方程式迭代的精度：", "输入精度", "0.0001");
+  if (!precision) return;
+  ctx.result.Clear();
+  const Formula f(NormalizeFormula(typed));
+  double a = *lower;
+  double b = *upper;
+  const double eps = *precision;
+
+  ReportText line;
+  line << " 初始隔根区间： [" << a << "  ,  " << b << "]" << "       精度为：" << eps << kCrLf
+       << kCrLf;
+  ctx.result.Append(line.Text());
+
+  for (int i = 1;; ++i) {
+    std::optional<double> fa = roots::EvaluateInStep(f, a, dialogs);
+    if (!fa) return;
+    const double c = (a + b) / 2;
+    std::optional<double> fc = roots::EvaluateInStep(f, c, dialogs);
+    if (!fc) return;
+    if (SameSideOrZero(*fa, *fc)) {
+      a = c;
+    } else {
+      b = c;
+    }
+    line.Clear();
+    line << " x" << i << " = " << c << "   f(x" << i << ")=" << *fc << "        隔根区间： [" << a
+         << "  ,  " << b << "]" << kCrLf;
+    ctx.result.Append(line.Text());
+    if (i > kMaxSteps) {
+      dialogs.MsgBox("此区间在此精度下无根！");
+      return;
+    }
+    // b - a keeps its sign: a start with a > b stops after the first step.
+    if (b - a <= eps || std::fabs(*fc) <= eps) return;
+  }
+}
+
+}  // namespace tessaly

@@ -1,0 +1,57 @@
+// Pieces shared by the root-finding methods: asking values, evaluating a formula inside an
+// iteration, and building report lines.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "common/dialogs.h"
+#include "common/number_text.h"
+#include "expr/formula.h"
+
+namespace tessaly::roots {
+
+// Shown when a formula turns out malformed during an iteration.
+inline constexpr std::string_view kMalformedFormulaMessage = "函数表达式输入有误！";
+
+// The reply to one input box, trimmed of blanks; nothing when it is empty (also Cancel).
+std::optional<std::string> AskText(Dialogs& dialogs, std::string_view prompt,
+                                   std::string_view title, std::string_view defaultText);
+// The leading number of the reply to one input box; nothing when the reply is empty.
+std::optional<double> AskNumber(Dialogs& dialogs, std::string_view prompt,
+                                std::string_view title, std::string_view defaultText);
+
+// f(x) inside an iteration. When the scan shows the formula to be malformed, the message
+// box is shown and nothing is returned: the method then ends without a summary.
+std::optional<double> EvaluateInStep(const Formula& f, double x, Dialogs& dialogs);
+
+// f(x) for the formula in the input pane, as the fixed-point summaries print it
+// (no check for a malformed formula).
+double InputFormulaValue(std::string_view input, double x);
+
+// One piece of report text: literal pieces, numbers in their plain text, step numbers in
+// their plain integer text.
+class ReportText {
+ public:
+  ReportText& operator<<(std::string_view piece) {
+    text_.append(piece);
+    return *this;
+  }
+  ReportText& operator<<(const char* piece) { return *this << std::string_view(piece); }
+  ReportText& operator<<(double value) {
+    AppendPlainNumberText(text_, value);
+    return *this;
+  }
+  ReportText& operator<<(int step) {
+    text_.append(PlainIntegerText(step));
+    return *this;
+  }
+  const std::string& Text() const { return text_; }
+  void Clear() { text_.clear(); }
+
+ private:
+  std::string text_;
+};
+
+}  // namespace tessaly::roots
