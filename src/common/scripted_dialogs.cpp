@@ -51,9 +51,15 @@ std::string ScriptedDialogs::InputBox(std::string_view prompt, std::string_view 
 MsgResult ScriptedDialogs::MsgBox(std::string_view text, MsgButtons buttons, MsgIcon icon,
                                   std::string_view title, MsgDefault defaultButton) {
   MsgResult result = MsgResult::Ok;
+  bool byDefault = false;
   if (buttons == MsgButtons::YesNo) {
     result = defaultButton == MsgDefault::First ? MsgResult::Yes : MsgResult::No;
-    if (!answers_.empty()) {
+    if (answers_.empty()) {
+      const ShownBox* last = shown_.empty() ? nullptr : &shown_.back();
+      if (lastAnsweredByDefault_ && last->text == text && last->title == EffectiveTitle(title))
+        throw ScriptError("no answer left for a repeated question: " + std::string(text));
+      byDefault = true;
+    } else {
       std::string word = Lower(TrimBlanks(answers_.front()));
       if (word == "yes" || word == "y") {
         result = MsgResult::Yes;
@@ -74,6 +80,7 @@ MsgResult ScriptedDialogs::MsgBox(std::string_view text, MsgButtons buttons, Msg
   box.buttons = buttons;
   box.icon = icon;
   shown_.push_back(std::move(box));
+  lastAnsweredByDefault_ = byDefault;
   return result;
 }
 

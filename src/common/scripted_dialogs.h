@@ -37,6 +37,9 @@ class ScriptedDialogs : public Dialogs {
 
   // An input box takes the next answer (none left: Cancel, the empty reply). A Yes/No box
   // takes yes/y or no/n (none left: its default button). OK boxes take nothing.
+  // A Yes/No question that comes again right after it was answered by its default, with
+  // no answers left, throws ScriptError: a question that repeats until it gets the other
+  // answer would otherwise loop forever.
   std::string InputBox(std::string_view prompt, std::string_view title = {},
                        std::string_view defaultText = {}) override;
   MsgResult MsgBox(std::string_view text, MsgButtons buttons = MsgButtons::Ok,
@@ -51,6 +54,7 @@ class ScriptedDialogs : public Dialogs {
  private:
   std::deque<std::string> answers_;
   std::vector<ShownBox> shown_;
+  bool lastAnsweredByDefault_ = false;  // the last box shown was a Yes/No box, unanswered
 };
 
 }  // namespace tessaly
