@@ -1,0 +1,90 @@
+// NormalizeFormula (Part 4.1): the twelve rewriting steps, each one pass over the text.
+#include <string>
+#include <string_view>
+
+#include "common/text_util.h"
+#include "expr/formula.h"
+
+namespace tessaly {
+namespace {
+
+void ReplaceIn(std::string& s, std::string_view from, std::string_view to) {
+  if (s.find(from) == std::string::npos) return;
+  s = ReplaceAll(s, from, to);
+}
+
+void RemoveChars(std::string& s, std::string_view chars) {
+  if (s.find_first_of(chars) == std::string::npos) return;
+  size_t w = 0;
+  for (char c : s)
+    if (chars.find(c) == std::string_view::npos) s[w++] = c;
+  s.resize(w);
+}
+
+bool IsContinuationByte(char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; }
+
+// Step 8. Positions count characters from 1 and are 16-bit in the original: a sign at
+// position 32767 or beyond counts as absent, and the loop stops when the start position
+// reaches 32767.
+void MarkSigns(std::string& s) {
+  constexpr long kLimit = 32767;
+  size_t p = s.find_first_of("+-");
+  if (p == std::string::npos) return;
+  std::string out;
+  out.reserve(s.size() + s.size() / 8 + 4);
+  size_t copied = 0;     // input bytes already copied to out
+  size_t counted = 0;    // input bytes whose continuation bytes are counted
+  long continuation = 0; // continuation bytes in s[0, counted)
+  long inserted = 0;     // "+" inserted so far
+  while (p != std::string::npos) {
+    for (; counted < p; ++counted)
+      if (IsContinuationByte(s[counted])) ++continuation;
+    long position = static_cast<long>(p) - continuation + 1 + inserted;
+    if (position >= kLimit) break;
+    out.append(s, copied, p + 1 - copied);
+    copied = p + 1;
+    char next = p + 1 < s.size() ? s[p + 1] : '\0';
+    bool digitNext = (next >= '0' && next <= '9') || next == '.';
+    char before = p > 0 ? s[p - 1] : '\0';
+    size_t start;
+    if (digitNext && position != 1 && before != '+' && before != '-' && before != '(') {
+      out += '+';
+      ++inserted;
+      start = p + 1;
+    } else {
+      start = p + 2;
+    }
+    if (position + 2 >= kLimit || start >= s.size()) break;
+    p = s.find_first_of("+-", start);
+  }
+  out.append(s, copied, std::string::npos);
+  s = std::move(out);
+}
+
+}  // namespace
+
+std::string NormalizeFormula(std::string_view text) {
+  std::string s(text);
+  ReplaceIn(s, "f(x)=", "");                                    // 1
+  ReplaceIn(s, "f(x)", "");                                     // 2
+  if (size_t eq = s.find('='); eq != std::string::npos) s.resize(eq);  // 3
+  for (char& c : s)                                             // 4
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  RemoveChars(s, " ");                                          // 5
+  for (size_t i = 0; i + 1 < s.size(); ++i)                     // 6
+    if (s[i] == 'e' && (s[i + 1] == '+' || s[i + 1] == '-')) s[i] = 'E';
+  RemoveChars(s, "\r\n");                                       // 7
+  MarkSigns(s);                                                 // 8
+  ReplaceIn(s, "pi", "+3.14159265358979");                      // 9
+  if (s.size() >= 2 && (s[0] == '+' || s[0] == '-') &&          // 10
+      ((s[1] >= 'a' && s[1] <= 'z') || s[1] == '('))
+    s.insert(s.begin(), '0');
+  ReplaceIn(s, "exp", "eyp");                                   // 11
+  ReplaceIn(s, "log10", "lgg");
+  ReplaceIn(s, "log2", "lg2");
+  ReplaceIn(s, "E-+", "E-");                                    // 12
+  ReplaceIn(s, "E++", "E+");
+  return s;
+}
+
+}  // namespace tessaly

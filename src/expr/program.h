@@ -1,0 +1,54 @@
+// The compiled form of a canonical text: the scan is run once over the template, recording
+// the arithmetic it does on the number stack as a tree; the tree of the value that ends in
+// the bottom slot is folded (parts without a variable become constants, computed by the
+// same functions) and laid out as postfix code for a small stack machine.
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "expr/scan_rules.h"
+#include "expr/scanner.h"
+
+namespace tessaly::expr {
+
+enum class Code : uint8_t {
+  kConst,     // push value
+  kVar,       // push variable var
+  kFunc,      // top = f(top)
+  kBin,       // b = pop, top = top op b
+  kBinSwap,   // a = pop, top = a op top  (the right operand was computed first)
+  kBinConst,  // top = top op value
+  kBinVar,    // top = top op variable var
+  kConstBin,  // top = value op top
+  kVarBin,    // top = variable var op top
+};
+
+struct Instr {
+  Code code;
+  Op op;
+  uint8_t var;
+  double value;
+};
+
+class Program {
+ public:
+  Program() = default;
+  Program(const Template& t, int cap);
+
+  int steps() const { return steps_; }
+  bool usesVar(int var) const { return (varMask_ >> var) & 1; }
+  // The value of the bottom slot for the given variable values (already as the scan reads
+  // them).
+  double Run(double x, double y) const;
+
+ private:
+  int steps_ = 0;
+  uint8_t varMask_ = 0;
+  int depth_ = 0;
+  bool constant_ = true;
+  double constantValue_ = 0;
+  std::vector<Instr> code_;
+};
+
+}  // namespace tessaly::expr
