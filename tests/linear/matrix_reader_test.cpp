@@ -1,0 +1,161 @@
+#include "linear/matrix_reader.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstring>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "expr/formula.h"
+
+namespace tessaly {
+namespace {
+
+using Rows = std::vector<std::vector<double>>;
+
+Rows ReadAugmented(int n, std::string_view text) {
+  Matrix m(n, n + 1);
+  ReadMatrixText(m, n, text);
+  Rows rows(n);
+  for (int i = 1; i <= n; ++i)
+    for (int j = 1; j <= n + 1; ++j) rows[i - 1].push_back(m(i, j));
+  return rows;
+}
+
+Rows ReadSquare(int n, std::string_view text) {
+  Matrix m = ReadSquareMatrixText(n, text);
+  EXPECT_EQ(m.Rows(), n);
+  EXPECT_EQ(m.Cols(), n);
+  Rows rows(n);
+  for (int i = 1; i <= n; ++i)
+    for (int j = 1; j <= n; ++j) rows[i - 1].push_back(m(i, j));
+  return rows;
+}
+
+TEST(ReadMatrixText, RowAndEntrySeparatorsGiveTheSameMatrix) {
+  const Rows expected = {{1, 2, 3}, {4, 5, 6}};
+  for (std::string_view text : {
+           "1 2 3\r\n4 5 6",
+           "1 2 3\r\n4 5 6\r\n",
+           "1 2 3\n4 5 6\n",
+           "1,2,3\r\n4,5,6",
+           "1, 2 ,3\r\n4 ,5, 6",
+           "1    2  3\r\n4         5           6",
+           "1 2 3\r\n\r\n4 5 6",
+           "1 2 3#4 5 6",
+           "1 2 3 # 4 5 6",
+           "\r\n\r\n  1 2 3\r\n4 5 6  ",
+           "1,,2,3\r\n4,,,,5,6",
+           "1 2 3,\r\n,4 5 6",
+       })
+    EXPECT_EQ(ReadAugmented(2, text), expected) << "text: " << text;
+
+  // Ten empty lines between two rows still collapse to one separator; eleven leave an
+  // empty row, which reads 0 in its first entry and keeps the rest of the previous row.
+  std::string ten = "1 2 3";
+  for (int k = 0; k < 11; ++k) ten += "\r\n";
+  EXPECT_EQ(ReadAugmented(2, ten + "4 5 6"), expected);
+  EXPECT_EQ(ReadAugmented(2, ten + "\r\n4 5 6"), (Rows{{1, 2, 3}, {0, 2, 3}}));
+  EXPECT_EQ(ReadAugmented(3, ten + "\r\n4 5 6"),
+            (Rows{{1, 2, 3, 0}, {0, 2, 3, 0}, {4, 5, 6, 0}}));
+
+  // Five commas are reduced only to two by the two ",," passes: an empty entry, value 0.
+  EXPECT_EQ(ReadAugmented(2, "1,,,,,2\r\n4 5 6"), (Rows{{1, 0, 2}, {4, 5, 6}}));
+}
+
+TEST(ReadMatrixText, ScratchRowCarriesOverAndExtrasAreIgnored) {
+  // A missing row gets 0 first and the previous row's other values.
+  EXPECT_EQ(ReadAugmented(2, "1 2 3"), (Rows{{1, 2, 3}, {0, 2, 3}}));
+  EXPECT_EQ(ReadAugmented(3, "1 2 3"), (Rows{{1, 2, 3, 0}, {0, 2, 3, 0}, {0, 2, 3, 0}}));
+  // A short row keeps the trailing values of the row before it; the first row keeps zeros.
+  EXPECT_EQ(ReadAugmented(2, "1\r\n4 5 6"), (Rows{{1, 0, 0}, {4, 5, 6}}));
+  EXPECT_EQ(ReadAugmented(2, "1 2 3\r\n4"), (Rows{{1, 2, 3}, {4, 2, 3}}));
+  // Extra entries and extra rows are ignored.
+  EXPECT_EQ(ReadAugmented(2, "1 2 3 9\r\n4 5 6 9 9\r\n7 8 9"), (Rows{{1, 2, 3}, {4, 5, 6}}));
+  // Nothing to read at all.
+  EXPECT_EQ(ReadAugmented(2, ""), (Rows{{0, 0, 0}, {0, 0, 0}}));
+  EXPECT_EQ(ReadAugmented(1, "   "), (Rows{{0, 0}}));
+
+  // Square form: n entries per row, the same carrying.
+  EXPECT_EQ(ReadSquare(2, "1 2 3\r\n4 5 6"), (Rows{{1, 2}, {4, 5}}));
+  EXPECT_EQ(ReadSquare(2, "1 2\r\n3"), (Rows{{1, 2}, {3, 2}}));
+  EXPECT_EQ(ReadSquare(3, "7"), (Rows{{7, 0, 0}, {0, 0, 0}, {0, 0, 0}}));
+}
+
+TEST(ReadMatrixText, EntriesAreFormulas) {
+  Rows r = ReadAugmented(2, "1/2 sqr(4) -2^2\r\npi/4,1e-3,-(1+1)");
+  EXPECT_EQ(r[0], (std::vector<double>{0.5, 2, 4}));
+  EXPECT_DOUBLE_EQ(r[1][0], 3.14159265358979 / 4);
+  EXPECT_EQ(r[1][1], 0.001);
+  EXPECT_EQ(r[1][2], -2);
+  // A malformed entry is not reported; it takes the evaluator's value.
+  std::string bad = "2q";
+  const double badValue = EvaluateConstantText(bad);
+  EXPECT_EQ(ReadAugmented(1, "2q 5")[0], (std::vector<double>{badValue, 5}));
+}
+
+// Plain numerals are read without the expression engine; the value must be bit for bit
+// the one the engine gives, as the last entry of a row (with the row's closing "#") and
+// as an inner entry.
+TEST(ReadMatrixText, NumeralsReadLikeTheExpressionEngine) {
+  std::vector<std::string> numerals = {
+      "0", "00", "-0", "+0", "0.0", "-0.0", "-.0", ".0", "0e5", "5", "+5", "-5", "5.", ".5",
+      "-.5", "+.25", "1e5", "1E5", "1e+5", "1E-5", "-1e-5", "2.5e+300", "1e308", "1.8e308",
+      "1e-320", "4.9e-324", "1e-400", "123456789012345678901234567890", "0.1", "0.3",
+      "9007199254740993", "1.00000000000000011102230246251565", "3.14159265358979",
+      "1e", "1e+", "1.2.3", "--3", "+-3", "-", ".", "-.", "0x10", "inf", "nan", "1d5"};
+  std::mt19937 rng(12345);
+  auto digits = [&](int count) {
+    std::string s;
+    for (int i = 0; i < count; ++i) s += static_cast<char>('0' + rng() % 10);
+    return s;
+  };
+  for (int k = 0; k < 3000; ++k) {
+    std::string s;
+    switch (rng() % 3) {
+      case 0: s += '-'; break;
+      case 1: break;
+      default: if (rng() % 4 == 0) s += '+';
+    }
+    s += digits(rng() % 12);
+    if (rng() % 2) s += '.' + digits(rng() % 20);
+    if (rng() % 3 == 0) {
+      s += (rng() % 2) ? 'e' : 'E';
+      if (rng() % 2) s += (rng() % 2) ? '-' : '+';
+      s += digits(1 + rng() % 3);
+    }
+    numerals.push_back(s);
+  }
+  auto same = [](double a, double b) {
+    return std::memcmp(&a, &b, sizeof a) == 0 || (std::isnan(a) && std::isnan(b));
+  };
+  for (const std::string& numeral : numerals) {
+    std::string inner = numeral, last = numeral + "#";
+    const double innerValue = EvaluateConstantText(inner);
+    const double lastValue = EvaluateConstantText(last);
+    Matrix m(1, 2);
+    ReadMatrixText(m, 1, numeral + " " + numeral);
+    EXPECT_TRUE(same(m(1, 1), innerValue)) << numeral << ": " << m(1, 1) << " vs " << innerValue;
+    EXPECT_TRUE(same(m(1, 2), lastValue)) << numeral << "#: " << m(1, 2) << " vs " << lastValue;
+  }
+}
+
+TEST(ReadMatrixText, ReadsLongTexts) {
+  // An order-120 system is far longer than 32767 characters; every entry must arrive.
+  const int n = 120;
+  std::string text;
+  for (int i = 1; i <= n; ++i) {
+    for (int j = 1; j <= n + 1; ++j) text += std::to_string(i * 1000 + j) + ".25 ";
+    text += "\r\n";
+  }
+  ASSERT_GT(text.size(), 32767u);
+  Matrix m(n, n + 1);
+  ReadMatrixText(m, n, text);
+  for (int i = 1; i <= n; ++i)
+    for (int j = 1; j <= n + 1; ++j) ASSERT_EQ(m(i, j), i * 1000 + j + 0.25) << i << "," << j;
+}
+
+}  // namespace
+}  // namespace tessaly
