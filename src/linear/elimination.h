@@ -1,0 +1,52 @@
+// Gaussian elimination with and without pivoting, the determinant and the inverse by
+// column-pivot elimination: the methods of the linear-systems window (the determinant and
+// the inverse also serve the eigenvalue window).
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "common/matrix.h"
+#include "common/method_context.h"
+
+namespace tessaly {
+
+// Gaussian elimination without pivoting ("Gauss消去法").
+void Gauss_1(MethodContext& ctx);
+// Gaussian elimination with column pivoting ("Gauss列主元消去法").
+void GaussTier(MethodContext& ctx);
+// Gaussian elimination with full pivoting ("Gauss全主元消去法").
+void GaussFull(MethodContext& ctx);
+// The determinant by column-pivot elimination ("列主元求行列式").
+void A_range(MethodContext& ctx);
+// The inverse by Gauss-Jordan elimination with column pivoting ("列主元求逆矩阵").
+void A_matrix(MethodContext& ctx);
+
+// Eliminates the first column of the m by m + 1 matrix S below its first row, in place;
+// every updated entry is rounded to digits + 1 decimals.
+void EliminantFirst(Matrix& S, int m, int digits);
+
+namespace elimination_detail {
+
+// Whether `doubles` doubles may be allocated for a method's matrices; if not, the
+// order-too-large message is shown and the method must end with nothing else changed.
+bool FitsOrTell(MethodContext& ctx, uint64_t doubles);
+
+// Rows k + 1 .. n of B minus the multiple of row k that clears column k, over columns
+// k .. cols, each updated entry rounded to `places` decimals. m is the multiplier: a
+// division that fails leaves the multiplier of the previous row.
+void EliminateBelow(Matrix& B, int n, int k, int cols, int places, double& m);
+
+// x(n) = B(n, n + 1) / B(n, n), then x(k) for k = n - 1 down to 1, each rounded to
+// `places` decimals; a division that fails leaves its unknown at 0.
+void BackSubstitute(const Matrix& B, int n, int places, Vector& x);
+
+// One line "x(i)=value" per unknown, the value rounded to `places` decimals; unknown i is
+// numbered number(i) (the identity when number is empty).
+void AppendSolution(std::string& out, const Vector& x, int n, int places,
+                    const std::vector<int16_t>& number = {});
+
+}  // namespace elimination_detail
+
+}  // namespace tessaly

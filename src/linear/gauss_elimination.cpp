@@ -1,0 +1,88 @@
+// Gaussian elimination without pivoting, and the elimination pieces the pivoting methods share.
+#include <algorithm>
+
+#include "common/assign.h"
+#include "common/memory_budget.h"
+#include "common/number_text.h"
+#include "common/text_util.h"
+#include "linear/elimination.h"
+#include "linear/matrix_echo.h"
+#include "linear/matrix_reader.h"
+#include "linear/order_question.h"
+
+namespace tessaly {
+
+namespace elimination_detail {
+
+bool FitsOrTell(MethodContext& ctx, uint64_t doubles) {
+  if (FitsMatrixBudget(doubles)) return true;
+  ctx.dialogs.MsgBox(kOrderTooLargeMessage);
+  return false;
+}
+
+void EliminateBelow(Matrix& B, int n, int k, int cols, int places, double& m) {
+  const double* pivotRow = B.Row(k);
+  for (int i = k + 1; i <= n; ++i) {
+    double* row = B.Row(i);
+    SetIfFinite(m, row[k - 1] / pivotRow[k - 1]);
+    for (int j = k - 1; j < cols; ++j)
+      SetIfFinite(row[j], Round(row[j] - m * pivotRow[j], places));
+  }
+}
+
+void BackSubstitute(const Matrix& B, int n, int places, Vector& x) {
+  const int rhs = n + 1;
+  SetIfFinite(x(n), B(n, rhs) / B(n, n));
+  for (int k = n - 1; k >= 1; --k) {
+    const double* row = B.Row(k);
+    double s = 0;
+    for (int j = n; j >= k + 1; --j) SetIfFinite(s, x(j) * row[j - 1] + s);
+    SetIfFinite(x(k), Round((row[rhs - 1] - s) / row[k - 1], places));
+  }
+}
+
+void AppendSolution(std::string& out, const Vector& x, int n, int places,
+                    const std::vector<int16_t>& number) {
+  for (int i = 1; i <= n; ++i) {
+    out += "x(";
+    out += PlainIntegerText(number.empty() ? i : number[i]);
+    out += ")=";
+    AppendPlainNumberText(out, Round(x(i), places));
+    out += kCrLf;
+  }
+}
+
+}  // namespace elimination_detail
+
+using namespace elimination_detail;
+
+void Gauss_1(MethodContext& ctx) {
+  auto order = AskOrder(ctx.dialogs, "输入矩阵的阶数 n：", "输入数据", "3");
+  if (!order) return;
+  const int n = *order;
+  const uint64_t cells = static_cast<uint64_t>(n) * (n + 1);
+  if (!FitsOrTell(ctx, 2 * cells + n)) return;
+  const int d = ctx.digits;
+
+  Matrix a(n, n + 1);
+  Vector x(n);
+  ctx.result.Clear();
+  ReadMatrixText(a, n, TrimBlanks(ctx.input));
+  Matrix b = a;
+
+  double m = 0;
+  for (int k = 1; k <= n; ++k) EliminateBelow(b, n, k, n + 1, d + 1, m);
+  BackSubstitute(b, n, d + 1, x);
+
+  std::string out;
+  out.reserve(cells * 24 + 200);
+  AppendMatrixEcho(out, a, n, n + 1, "  ");
+  out += "\r\n输出方程组增广矩阵消元后的结果\r\n";
+  AppendRoundedMatrix(out, b, n, n + 1, "  ", d);
+  out += "\r\n输出求解结果\r\n";
+  AppendSolution(out, x, n, d);
+  out += "\r\nGauss消去法解线性方程组";
+  ctx.result.Append(out);
+}
+
+}  // namespace tessaly
