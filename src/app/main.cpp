@@ -1,0 +1,39 @@
+// The desktop program: shows the main window; closing it shows the exit splash.
+#include <QApplication>
+#include <QIcon>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QPointer>
+#include <QTranslator>
+
+#include "shell/ui/app_windows.h"
+#include "shell/ui/frm_exit.h"
+#include "shell/ui/tessaly_window.h"
+#include "shell/ui/topic_windows.h"
+
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  QApplication::setApplicationName("Tessaly");
+  QApplication::setApplicationVersion("1.0");
+
+  // The standard dialogs (file, font, colour) speak Chinese with the rest of the program.
+  QTranslator qtTranslator;
+  if (qtTranslator.load(QLocale(QLocale::Chinese, QLocale::China), "qtbase", "_",
+                        QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    QApplication::installTranslator(&qtTranslator);
+  // Toolbar icons from the desktop's icon theme, or Adwaita where the desktop names none.
+  if (QIcon::themeName().isEmpty() || QIcon::themeName() == "hicolor")
+    QIcon::setThemeName("Adwaita");
+
+  tessaly::AppWindows windows;
+  tessaly::RegisterTopicWindows(windows);
+
+  QPointer<tessaly::FrmExit> splash;
+  auto* main = new tessaly::Tessaly(windows, [&splash] {
+    splash = new tessaly::FrmExit([] { QCoreApplication::exit(0); });
+    splash->show();
+  });
+  main->setAttribute(Qt::WA_DeleteOnClose);
+  main->show();
+  return app.exec();
+}

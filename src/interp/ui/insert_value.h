@@ -1,0 +1,11 @@
+// The interpolation and curve-fitting worksheet.
+#pragma once
+
+#include "worksheet/ui/worksheet_window.h"
+
+namespace tessaly {
+
+WorksheetSpec InsertValueSpec();
+Worksheet* CreateInsertValue(WorksheetServices services);
+
+}  // namespace tessaly

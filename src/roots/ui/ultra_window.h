@@ -1,0 +1,11 @@
+// The nonlinear-equations worksheet: a one-line formula box above the result pane.
+#pragma once
+
+#include "worksheet/ui/worksheet_window.h"
+
+namespace tessaly {
+
+WorksheetSpec UltraSpec();
+Worksheet* CreateUltra(WorksheetServices services);
+
+}  // namespace tessaly

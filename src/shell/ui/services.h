@@ -1,0 +1,28 @@
+// Help file and exit tune: the two small services every window may use.
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+namespace tessaly {
+
+inline constexpr const char* kHelpFileName = "TessalyHelp.CHM";
+inline constexpr const char* kTuneAlias = "tune1";
+
+// The folder that holds the executable.
+QString ProgramFolder();
+
+// Opens the help file under the program folder's "Help" folder with the desktop's handler
+// for it. Every failure is silent.
+void ShowHelpFile(QWidget* owner, const QString& helpFileName);
+
+// Plays a MIDI file through a MIDI player found on the system (timidity or fluidsynth,
+// started as a child process) under the alias. Stops what played under the alias first.
+// Returns whether playing started; never reports anything.
+bool PlayTune(const QString& filePath, const QString& alias);
+
+// Stops and releases what plays under the alias; silent when nothing does.
+void StopTune(const QString& alias);
+
+}  // namespace tessaly

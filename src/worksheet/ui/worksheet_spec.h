@@ -1,0 +1,93 @@
+// What makes one worksheet window different from another: its names, captions, menus,
+// layout figures, status texts and file messages.
+#pragma once
+
+#include <QString>
+#include <vector>
+
+namespace tessaly {
+
+enum class Command {
+  FileNew, FileOpen, FileSave, FileSaveAs, Close,
+  SelectAll, Cut, Copy, Paste, Delete, Nothing,
+  Font, BackColor, DecimalDigits, DefaultLook,
+  HelpFile, About,
+};
+
+struct MenuItemSpec {
+  QString name;
+  QString caption;
+  QString shortcut;  // portable key text, e.g. "Ctrl+N"; empty for none
+  Command command = Command::Nothing;
+  bool disabled = false;
+  bool hidden = false;
+};
+
+struct MenuSpec {
+  QString name;
+  QString caption;
+  std::vector<MenuItemSpec> items;
+};
+
+// One entry of a method menu. Items take their captions from the method registry; an item
+// whose method is not in the registry is left out.
+struct MethodNode {
+  enum class Kind { Item, Separator, Heading, Submenu } kind = Kind::Item;
+  QString name;
+  QString caption;  // headings and submenus
+  std::vector<MethodNode> children;  // submenus
+};
+
+struct StatusTexts {
+  QString textChanged;  // the input pane's text changed
+  QString inputFocus;   // the input pane got the focus
+  QString resultFocus;  // the result pane got the focus
+  QString focusLost;    // either pane lost the focus
+};
+
+struct FileMessages {
+  QString openCancel, openFailure;
+  QString saveCancel, saveFailure;
+  QString saveAsCancel, saveAsFailure;
+  QString emptyResult;
+  QString emptyFile;
+};
+
+struct WorksheetSpec {
+  QString name;
+  QString caption;
+  bool topBottom = false;       // the one-line input pane above the result pane
+  double splitterTwips = 100;   // width (or height) of the splitter bar
+  double inputLeftTwips = 0;
+  double minOuterTwips = 3000;  // an outer size below this snaps to 3500
+  double designWidthTwips = 10800;
+  double designHeightTwips = 7800;
+  double designSplitTwips = 4800;  // the input pane's design width (or height)
+  bool resultLocked = false;
+  int digitsMax = 0;  // 0: the window has no Decimal digits
+  QString digitsPrompt;
+  bool defaultSetsFontName = false;
+  bool fileMenuSwitchesSave = false;
+  bool newResetsStatus = true;
+  bool openFirstLineOnly = false;
+  bool refuseLargeFiles = false;
+  StatusTexts status;
+  FileMessages messages;
+  std::vector<MenuSpec> menusBeforeMethods;  // File, Edit, display
+  QString methodMenuName;
+  QString methodMenuCaption;
+  std::vector<MethodNode> methods;
+  MenuSpec helpMenu;
+};
+
+// The pieces the four windows share.
+MenuSpec HelpMenu(const QString& name);
+MethodNode MethodItem(const QString& name);
+MethodNode MethodSeparator(const QString& name = {});
+MethodNode MethodHeading(const QString& name, const QString& caption);
+MethodNode MethodSubmenu(const QString& name, const QString& caption,
+                         std::vector<MethodNode> children);
+
+inline const QString kFileFilter = "文本文件(*.txt);;所有文件(*.*)";
+
+}  // namespace tessaly

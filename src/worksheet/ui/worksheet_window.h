@@ -1,0 +1,157 @@
+// The worksheet window frame: input pane, result pane, splitter, toolbar, status bar and
+// the File, Edit, display, method and Help menus, described by a WorksheetSpec.
+#pragma once
+
+#include <QAction>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QToolBar>
+#include <map>
+#include <memory>
+#include <string>
+
+#include "common/method_registry.h"
+#include "worksheet/ui/qt_dialogs.h"
+#include "worksheet/ui/worksheet_spec.h"
+
+namespace tessaly {
+
+class AppWindows;
+class SplitterBar;
+
+// Where a window's boxes and file dialogs come from; null members mean the real dialogs.
+struct WorksheetServices {
+  Dialogs* dialogs = nullptr;
+  Choosers* choosers = nullptr;
+  AppWindows* windows = nullptr;  // for the about window
+};
+
+// The font families of the panes: 宋体 or its nearest installed match.
+QStringList PaneFontFamilies();
+
+class Worksheet : public QMainWindow {
+  Q_OBJECT
+ public:
+  Worksheet(WorksheetSpec spec, WorksheetServices services, QWidget* parent = nullptr);
+  ~Worksheet() override;
+
+  const WorksheetSpec& Spec() const { return spec_; }
+
+  // The input pane's text; line breaks as CR LF, the way the methods read it.
+  std::string InputText() const;
+  void SetInputText(const QString& text);
+  // The result pane's report exactly as written (CR LF kept), or as the user edited it.
+  std::string ReportText() const;
+  void SetReport(const std::string& report);
+
+  QWidget* Text1() const;
+  QPlainTextEdit* Text2() const { return text2_; }
+  QString StatusText() const { return panel1_->text(); }
+  int Digits() const { return digits_; }
+  QAction* Action(const QString& name) const;
+  QMenu* Menu(const QString& name) const;
+  QProgressBar* ProgressBar1() const { return progress_; }
+  QWidget* ImgSplitter() const;
+  QWidget* PicSplitter() const { return picSplitter_; }
+  // The remembered save name of File Save.
+  QString RememberedSaveName() const { return rememberedSaveName_; }
+
+  // Splitter position (the input pane's width, or height in the top/bottom window), twips.
+  double SplitTwips() const { return split_; }
+  double OuterWidthTwips() const;
+
+  // Splitter dragging, with pointer offsets in pixels inside the splitter bar.
+  void SplitterMouseDown();
+  void SplitterMouseMove(int offsetPx);
+  void SplitterMouseUp();
+
+  // The commands, as the menus and the toolbar run them.
+  void Run(Command command);
+  void Toolbar1_ButtonClick(const QString& key);
+  void RunMethod(const MethodEntry& method);
+
+ protected:
+  void resizeEvent(QResizeEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void BuildPanes();
+  void BuildMenus();
+  void BuildMethodMenu();
+  bool AddMethodNodes(QMenu* menu, const std::vector<MethodNode>& nodes, bool topLevel);
+  void BuildToolbar();
+  void BuildStatusBar();
+  void SetStatus(const QString& text);
+  void UpdateDateTime();
+
+  // Layout (worksheet_layout.cpp).
+  void Form_Resize();
+  void SizeControls(double x);
+  void LayoutTopBottom();
+  int Px(double twips) const;
+  double Twips(int px) const;
+
+  // Menu-opening rules.
+  void MethodMenu_AboutToShow();
+  void FileMenu_AboutToShow();
+
+  // File commands (worksheet_files.cpp).
+  void FileNew();
+  void FileOpen();
+  void FileSave();
+  void FileSaveAs();
+  bool WriteReport(const QString& fileName);
+  void Message(const QString& text);
+
+  // Edit and look commands (worksheet_edit.cpp).
+  void SelectAll();
+  void Copy();
+  void Cut();
+  void Paste();
+  void Delete();
+  void ChooseFont();
+  void ChooseBackColor();
+  void DefaultLook();
+  void SetDecimalDigits();
+  QString SelectedInput() const;
+  void ReplaceInputSelection(const QString& text);
+
+  WorksheetSpec spec_;
+  std::unique_ptr<Dialogs> ownDialogs_;
+  std::unique_ptr<Choosers> ownChoosers_;
+  Dialogs* dialogs_;
+  Choosers* choosers_;
+  AppWindows* windows_;
+
+  QPlainTextEdit* text1Multi_ = nullptr;  // the left/right windows
+  QLineEdit* text1Line_ = nullptr;        // the top/bottom window
+  QPlainTextEdit* text2_ = nullptr;
+  SplitterBar* imgSplitter_ = nullptr;
+  QWidget* picSplitter_ = nullptr;
+  QProgressBar* progress_ = nullptr;
+  QWidget* central_ = nullptr;
+  QToolBar* toolbar_ = nullptr;
+  QLabel* panel1_ = nullptr;
+  QLabel* panel2_ = nullptr;
+  QLabel* panel3_ = nullptr;
+  QMenu* methodMenu_ = nullptr;
+  QMenu* fileMenu_ = nullptr;
+  std::map<QString, QAction*> actions_;
+  std::map<QString, QMenu*> menus_;
+  std::vector<QAction*> switchedMethods_;
+
+  std::string report_;  // the report as written, CR LF kept
+  int digits_ = 6;
+  double split_ = 0;          // twips
+  double ghost_ = 0;          // twips, the ghost bar's left (or top)
+  bool dragging_ = false;
+  double inputHeight_ = 0;    // twips, the top/bottom window's input pane height
+  QString rememberedSaveName_;
+  QString saveDialogName_;    // the File Save dialog's last name
+};
+
+}  // namespace tessaly
