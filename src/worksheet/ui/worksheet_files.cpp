@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <unistd.h>
 
 #include "common/number_text.h"
 #include "common/text_encoding.h"
@@ -104,11 +105,14 @@ void Worksheet::FileOpen() {
 bool Worksheet::WriteReport(const QString& fileName) {
   // The report goes to a temporary file beside the target, which then replaces the target:
   // a failed save leaves the earlier file whole.
+  // Unbuffered, a short write (a full disk) shows in write's count, and fsync brings out
+  // the errors a file system reports only when the data reach the disk.
   const std::string report = ReportText();
   QSaveFile file(fileName);
-  if (!file.open(QIODevice::WriteOnly)) return false;
+  if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return false;
   if (file.write(report.data(), static_cast<qint64>(report.size())) !=
-      static_cast<qint64>(report.size())) {
+          static_cast<qint64>(report.size()) ||
+      ::fsync(file.handle()) != 0) {
     file.cancelWriting();
     return false;
   }
