@@ -50,14 +50,27 @@ std::string ScriptedDialogs::InputBox(std::string_view prompt, std::string_view 
 
 MsgResult ScriptedDialogs::MsgBox(std::string_view text, MsgButtons buttons, MsgIcon icon,
                                   std::string_view title, MsgDefault defaultButton) {
+  ShownBox box;
+  box.kind = ShownBox::Kind::Message;
+  box.title = std::string(EffectiveTitle(title));
+  box.text = std::string(text);
+  box.buttons = buttons;
+  box.icon = icon;
+  // A script that cannot answer is reported with the question it could not answer logged.
+  auto refuse = [&](std::string why) {
+    shown_.push_back(std::move(box));
+    lastAnsweredByDefault_ = false;
+    throw ScriptError(why);
+  };
+
   MsgResult result = MsgResult::Ok;
   bool byDefault = false;
   if (buttons == MsgButtons::YesNo) {
     result = defaultButton == MsgDefault::First ? MsgResult::Yes : MsgResult::No;
     if (answers_.empty()) {
       const ShownBox* last = shown_.empty() ? nullptr : &shown_.back();
-      if (lastAnsweredByDefault_ && last->text == text && last->title == EffectiveTitle(title))
-        throw ScriptError("no answer left for a repeated question: " + std::string(text));
+      if (lastAnsweredByDefault_ && last->text == box.text && last->title == box.title)
+        refuse("no answer left for a repeated question: " + box.text);
       byDefault = true;
     } else {
       std::string word = Lower(TrimBlanks(answers_.front()));
@@ -66,19 +79,13 @@ MsgResult ScriptedDialogs::MsgBox(std::string_view text, MsgButtons buttons, Msg
       } else if (word == "no" || word == "n") {
         result = MsgResult::No;
       } else {
-        throw ScriptError("a Yes/No question met the answer '" + answers_.front() +
-                          "' (expected yes, y, no or n)");
+        refuse("a Yes/No question met the answer '" + answers_.front() +
+               "' (expected yes, y, no or n)");
       }
       answers_.pop_front();
     }
   }
-  ShownBox box;
-  box.kind = ShownBox::Kind::Message;
-  box.title = std::string(EffectiveTitle(title));
-  box.text = std::string(text);
   box.reply = result == MsgResult::Ok ? "OK" : (result == MsgResult::Yes ? "Yes" : "No");
-  box.buttons = buttons;
-  box.icon = icon;
   shown_.push_back(std::move(box));
   lastAnsweredByDefault_ = byDefault;
   return result;
