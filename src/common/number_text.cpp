@@ -41,6 +41,43 @@ Digits15 SplitDigits(double v) {
   return d;
 }
 
+// The plain number text of the common values, written without the general digit split:
+// v is the nearest double to a decimal D with at most 15 significant digits, at most 17
+// decimals and a magnitude from 1E-04 to below 1E+15 (typed entries and rounded results
+// are such values). Rounding v to 15 significant digits gives D back, so the text is D's
+// digits, written from the integer D * 10^k. Returns false, writing nothing, for any other v.
+bool AppendShortDecimal(std::string& out, double v) {
+  const double a = std::fabs(v);
+  if (!(a >= 1e-4 && a < 1e15)) return false;
+  constexpr double kTwo52 = 4503599627370496.0;  // adding and subtracting it rounds to an integer
+  for (int k = 0; k <= 17; ++k) {
+    const double t = a * kPow10[k];
+    if (t >= 1e15) return false;
+    if ((t + kTwo52) - kTwo52 != t || t / kPow10[k] != a) continue;
+    char digits[24];
+    const int len =
+        static_cast<int>(std::to_chars(digits, digits + sizeof digits, static_cast<uint64_t>(t)).ptr - digits);
+    if (v < 0) out += '-';
+    if (len > k) {
+      out.append(digits, len - k);
+      int fraction = k;
+      while (fraction > 0 && digits[len - k + fraction - 1] == '0') --fraction;
+      if (fraction > 0) {
+        out += '.';
+        out.append(digits + len - k, fraction);
+      }
+    } else {
+      int used = len;
+      while (digits[used - 1] == '0') --used;
+      out += "0.";
+      out.append(k - len, '0');
+      out.append(digits, used);
+    }
+    return true;
+  }
+  return false;
+}
+
 }  // namespace
 
 double Round(double v, int k) {
@@ -74,6 +111,7 @@ void AppendPlainNumberText(std::string& out, double v) {
     out += '0';
     return;
   }
+  if (AppendShortDecimal(out, v)) return;
   Digits15 d = SplitDigits(v);
   if (d.negative) out += '-';
   if (d.exponent >= 15 || d.exponent <= -5) {

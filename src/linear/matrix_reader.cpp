@@ -12,16 +12,45 @@
 namespace tessaly {
 namespace {
 
-// The blank collapsing of the reading: runs of blanks shrink by the passes 9, 5, 3, 2 to
-// one, every blank becomes a comma, and one ",," pass joins doubled commas. Each pass is a
-// single left-to-right replacement, so long runs are not always reduced to one separator.
+// The blank collapsing of the reading: the passes that replace 9, 5, 3 and 2 blanks by one,
+// then every blank by a comma, then ",," by ",". Each pass is one left-to-right replacement,
+// so it acts on every maximal run on its own: a run of L blanks becomes L / p + L % p blanks
+// for p = 9, 5, 3, 2 in turn, and a run of C commas becomes C / 2 + C % 2. Computing the
+// runs directly gives the same text as the six passes in a single scan.
+size_t BlanksAfterCollapsing(size_t blanks) {
+  for (size_t p : {9, 5, 3, 2}) blanks = blanks / p + blanks % p;
+  return blanks;
+}
+
 std::string CollapseBlanks(std::string_view s) {
-  std::string t = ReplaceAll(s, "         ", " ");
-  t = ReplaceAll(t, "     ", " ");
-  t = ReplaceAll(t, "   ", " ");
-  t = ReplaceAll(t, "  ", " ");
-  t = ReplaceAll(t, " ", ",");
-  return ReplaceAll(t, ",,", ",");
+  // The result is never longer than s, so it is written over a copy of s.
+  std::string out(s);
+  const size_t n = out.size();
+  size_t w = 0;
+  size_t i = 0;
+  while (i < n) {
+    const char c = out[i];
+    if (c != ' ' && c != ',') {
+      out[w++] = c;
+      ++i;
+      continue;
+    }
+    // A run of blanks and commas: after the blank passes it is a run of commas.
+    size_t commas = 0;
+    while (i < n && (out[i] == ' ' || out[i] == ',')) {
+      if (out[i] == ',') {
+        ++commas;
+        ++i;
+        continue;
+      }
+      size_t blanks = 0;
+      while (i < n && out[i] == ' ') ++blanks, ++i;
+      commas += BlanksAfterCollapsing(blanks);
+    }
+    for (size_t k = commas / 2 + commas % 2; k > 0; --k) out[w++] = ',';
+  }
+  out.resize(w);
+  return out;
 }
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
@@ -63,6 +92,32 @@ std::optional<double> PlainNumeralValue(std::string_view t) {
   return v;
 }
 
+// The passes "#," -> "#" and then ",#" -> "#". Neither pattern can overlap itself, so a
+// left-to-right pass removes every comma directly after a "#", and the second every comma
+// directly before a "#" in the text the first one left.
+void DropCommasNextToSeparators(std::string& s) {
+  size_t w = 0;
+  char before = '\0';
+  for (size_t i = 0; i < s.size(); ++i) {
+    const char c = s[i];
+    if (!(c == ',' && before == '#')) s[w++] = c;
+    before = c;
+  }
+  s.resize(w);
+  w = 0;
+  for (size_t i = 0; i < s.size(); ++i) {
+    if (s[i] == ',' && i + 1 < s.size() && s[i + 1] == '#') continue;
+    s[w++] = s[i];
+  }
+  s.resize(w);
+}
+
+bool HasDoubledComma(std::string_view s) {
+  for (size_t i = 1; i < s.size(); ++i)
+    if (s[i] == ',' && s[i - 1] == ',') return true;
+  return false;
+}
+
 double EntryValue(std::string_view t) {
   if (auto v = PlainNumeralValue(t)) return *v;
   std::string entry(t);
@@ -78,8 +133,7 @@ void ReadRows(Matrix& m, int n, int width, std::string_view text) {
   std::string s = CollapseBlanks(TrimBlanks(text));
   for (char& c : s)
     if (c == '\n' || c == '\r') c = '#';
-  s = ReplaceAll(s, "#,", "#");
-  s = ReplaceAll(s, ",#", "#");
+  DropCommasNextToSeparators(s);
   s += '#';
   s = ReplaceAll(s, "#####", "#");
   s = ReplaceAll(s, "###", "#");
@@ -93,8 +147,14 @@ void ReadRows(Matrix& m, int n, int width, std::string_view text) {
     size_t hash = rest.find('#');
     std::string_view rowText = hash == std::string_view::npos ? std::string_view{}
                                                               : rest.substr(0, hash + 1);
-    std::string row = CollapseBlanks(TrimLeadingBlanks(rowText));
-    std::string_view t = row;
+    // The row is collapsed again; a row without blanks or doubled commas stays as it is.
+    rowText = TrimLeadingBlanks(rowText);
+    std::string row;
+    std::string_view t = rowText;
+    if (rowText.find(' ') != std::string_view::npos || HasDoubledComma(rowText)) {
+      row = CollapseBlanks(rowText);
+      t = row;
+    }
     for (int j = 1;;) {
       size_t comma = t.find(',');
       if (comma == std::string_view::npos) {

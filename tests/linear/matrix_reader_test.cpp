@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "common/text_util.h"
 #include "expr/formula.h"
 
 namespace tessaly {
@@ -139,6 +140,55 @@ TEST(ReadMatrixText, NumeralsReadLikeTheExpressionEngine) {
     ReadMatrixText(m, 1, numeral + " " + numeral);
     EXPECT_TRUE(same(m(1, 1), innerValue)) << numeral << ": " << m(1, 1) << " vs " << innerValue;
     EXPECT_TRUE(same(m(1, 2), lastValue)) << numeral << "#: " << m(1, 2) << " vs " << lastValue;
+  }
+}
+
+// The reading done literally, pass by pass, with a fresh evaluation of every entry: the
+// reference for the reader, which computes the same passes in fewer scans.
+Rows LiteralReading(int n, int width, std::string_view text) {
+  auto collapse = [](std::string t) {
+    for (const char* run : {"         ", "     ", "   ", "  "}) t = ReplaceAll(t, run, " ");
+    t = ReplaceAll(t, " ", ",");
+    return ReplaceAll(t, ",,", ",");
+  };
+  std::vector<double> scratch(width + 1, 0.0);
+  std::string s = collapse(std::string(TrimBlanks(text)));
+  for (char& c : s)
+    if (c == '\n' || c == '\r') c = '#';
+  s = ReplaceAll(ReplaceAll(s, "#,", "#"), ",#", "#") + "#";
+  for (const char* run : {"#####", "###", "##"}) s = ReplaceAll(s, run, "#");
+  while (!s.empty() && (s[0] == ' ' || s[0] == '#')) s.erase(0, 1);
+  Rows rows;
+  for (int i = 1; i <= n; ++i) {
+    size_t e = s.find('#');
+    std::string t = e == std::string::npos ? "" : s.substr(0, e + 1);
+    t = collapse(std::string(TrimLeadingBlanks(t)));
+    for (int j = 1;;) {
+      size_t h = t.find(',');
+      std::string entry = h == std::string::npos ? t : t.substr(0, h);
+      scratch[j] = EvaluateConstantText(entry);
+      if (h == std::string::npos) break;
+      t = t.substr(h + 1);
+      if (++j > width) break;
+    }
+    rows.emplace_back(scratch.begin() + 1, scratch.end());
+    if (e != std::string::npos) s = s.substr(e + 1);
+  }
+  return rows;
+}
+
+TEST(ReadMatrixText, AgreesWithTheLiteralPasses) {
+  const std::vector<std::string> pieces = {"1", "2.5", "-3", "1/2", "7", " ", " ", " ", "  ",
+                                           "    ", "          ", ",", ",", ",,,", "\r\n",
+                                           "\n", "\r\n\r\n", "#", "###", "\t"};
+  std::mt19937 rng(99);
+  for (int k = 0; k < 3000; ++k) {
+    std::string text;
+    const int count = 1 + static_cast<int>(rng() % 40);
+    for (int p = 0; p < count; ++p) text += pieces[rng() % pieces.size()];
+    const int n = 1 + static_cast<int>(rng() % 4);
+    ASSERT_EQ(ReadAugmented(n, text), LiteralReading(n, n + 1, text)) << "text: " << text;
+    ASSERT_EQ(ReadSquare(n, text), LiteralReading(n, n, text)) << "text: " << text;
   }
 }
 

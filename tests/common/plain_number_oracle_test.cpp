@@ -1,0 +1,63 @@
+// The plain number text checked against the C library's "%.15g", which rounds to 15
+// significant digits, drops trailing zeros and switches to exponent form below 1E-04 and
+// from 1E+15 on, exactly the plain form apart from the exponent letter.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <cstring>
+#include <random>
+#include <string>
+
+#include "common/number_text.h"
+
+namespace tessaly {
+namespace {
+
+std::string Oracle(double v) {
+  char buf[64];
+  std::snprintf(buf, sizeof buf, "%.15g", v);
+  std::string s = buf;
+  for (char& c : s)
+    if (c == 'e') c = 'E';
+  return s == "-0" ? "0" : s;
+}
+
+void ExpectLikeOracle(double v) {
+  ASSERT_EQ(PlainNumberText(v), Oracle(v)) << "bits of " << v;
+}
+
+TEST(PlainNumberText, MatchesFifteenDigitRoundingOnManyValues) {
+  for (double v : {1e-4, 0.0001, 0.00009999999999999999, 1e-5, 1e15, 999999999999999.0,
+                   999999999999999.5, 0.1 + 0.2, 2.0 / 3, 1.0 / 3, 100000000000001.0,
+                   0.99999999999999994, 9.999999999999999e14, 123456789012345.6, 0.5, -0.25,
+                   1e22, 1e-300, 5e-324, 1.7976931348623157e308, 4503599627370497.0})
+    ExpectLikeOracle(v);
+
+  std::mt19937_64 rng(2024);
+  // Short decimals as typed or rounded: an integer of up to 16 digits over 10^k.
+  for (int i = 0; i < 200000; ++i) {
+    const int digits = 1 + static_cast<int>(rng() % 16);
+    uint64_t top = 1;
+    for (int j = 0; j < digits; ++j) top *= 10;
+    const double t = static_cast<double>(rng() % top);
+    const int k = static_cast<int>(rng() % 20);
+    double v = t / std::pow(10.0, k);
+    if (rng() % 2) v = -v;
+    ExpectLikeOracle(v);
+    ExpectLikeOracle(Round(v * 1.0000001, static_cast<int>(rng() % 17)));
+  }
+  // Arbitrary doubles of every magnitude.
+  for (int i = 0; i < 200000; ++i) {
+    uint64_t bits = rng();
+    double v;
+    std::memcpy(&v, &bits, sizeof v);
+    if (!std::isfinite(v)) continue;
+    ExpectLikeOracle(v);
+    ExpectLikeOracle(std::ldexp(static_cast<double>(rng() % 100000000), -static_cast<int>(rng() % 60)));
+  }
+}
+
+}  // namespace
+}  // namespace tessaly
