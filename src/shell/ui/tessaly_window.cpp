@@ -17,6 +17,8 @@ Tessaly::Tessaly(AppWindows& windows, std::function<void()> showExitSplash)
     : windows_(windows), showExitSplash_(std::move(showExitSplash)) {
   setObjectName("Tessaly");
   setWindowTitle("Tessaly");
+  setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                 Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
 
   label1_ = new QLabel("Tessaly", this);
   label1_->setObjectName("Label1");
@@ -120,6 +122,17 @@ void Tessaly::resizeEvent(QResizeEvent* event) {
 void Tessaly::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
   KeepOuterSize();
+}
+
+void Tessaly::changeEvent(QEvent* event) {
+  QWidget::changeEvent(event);
+  // Maximising, like any resize, leaves the window at its one size.
+  if (event->type() == QEvent::WindowStateChange &&
+      (windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)))
+    QTimer::singleShot(0, this, [this] {
+      setWindowState(windowState() & ~(Qt::WindowMaximized | Qt::WindowFullScreen));
+      KeepOuterSize();
+    });
 }
 
 void Tessaly::closeEvent(QCloseEvent* event) {

@@ -1,0 +1,75 @@
+// The platform-free worksheet rules: the Delete range, the splitter clamps, the Decimal
+// digits answer and the pane text of a report.
+#include <gtest/gtest.h>
+
+#include "common/text_encoding.h"
+#include "worksheet/file_text.h"
+#include "worksheet/worksheet_rules.h"
+
+namespace tessaly {
+namespace {
+
+TEST(DeleteRange, CaretSelectionAndLineBreaks) {
+  const std::u16string text = u"ab\r\ncd";
+  auto range = DeleteRange(text, 0, 0, 6);
+  ASSERT_TRUE(range);
+  EXPECT_EQ(range->start, 0);
+  EXPECT_EQ(range->length, 1);
+  // A carriage return takes its line feed with it.
+  range = DeleteRange(text, 2, 0, 6);
+  ASSERT_TRUE(range);
+  EXPECT_EQ(range->length, 2);
+  // A selection goes as it is, a line break in it included.
+  range = DeleteRange(text, 1, 3, 6);
+  ASSERT_TRUE(range);
+  EXPECT_EQ(range->start, 1);
+  EXPECT_EQ(range->length, 3);
+  // Nothing at the end of the focused text; nothing past the end of the input.
+  EXPECT_FALSE(DeleteRange(text, 6, 0, 6));
+  EXPECT_FALSE(DeleteRange(text, 6, 0, 10));
+  // The length compared is that of the focused pane: with the result pane focused and as
+  // long as the caret's position, nothing happens.
+  EXPECT_FALSE(DeleteRange(text, 3, 0, 3));
+  // A CR at the very end has no LF to take.
+  range = DeleteRange(u"ab\r", 2, 0, 3);
+  ASSERT_TRUE(range);
+  EXPECT_EQ(range->length, 1);
+}
+
+TEST(SplitterClamps, EdgesAndLimits) {
+  EXPECT_EQ(ClampSplitPosition(600, 9000), 1500);
+  EXPECT_EQ(ClampSplitPosition(8400, 9000), 7500);
+  EXPECT_EQ(ClampSplitPosition(4000, 9000), 4000);
+  EXPECT_EQ(ClampGhostBar(499, 9000), 500);
+  EXPECT_EQ(ClampGhostBar(8600, 9000), 8500);
+  EXPECT_EQ(ClampGhostBarVertical(100, 6000, 300), 750);
+  EXPECT_EQ(ClampGhostBarVertical(5900, 6000, 300), 4950);
+  EXPECT_EQ(ClampGhostBarVertical(2000, 6000, 300), 2000);
+  EXPECT_EQ(SnapOuterSize(2999, 3000), 3500);
+  EXPECT_EQ(SnapOuterSize(3000, 3000), 3000);
+  EXPECT_EQ(SnapOuterSize(3499, 3500), 3500);
+}
+
+TEST(DecimalDigits, RoundsHalvesToEvenAndClamps) {
+  EXPECT_EQ(ParseDecimalDigits("2.5", 16), 2);
+  EXPECT_EQ(ParseDecimalDigits("3.5", 16), 4);
+  EXPECT_EQ(ParseDecimalDigits("0.5", 16), 1);
+  EXPECT_EQ(ParseDecimalDigits("15.5", 15), 15);
+  EXPECT_EQ(ParseDecimalDigits("1e300", 16), 16);
+  EXPECT_EQ(ParseDecimalDigits("-1e300", 16), 1);
+  EXPECT_EQ(ParseDecimalDigits("40000", 15), 15);
+  EXPECT_EQ(ParseDecimalDigits("", 15), 1);
+}
+
+TEST(PaneText, ReportsSurviveTheEditorAndBack) {
+  EXPECT_EQ(PaneTextFromReport("a\r\nb\rc\nd"), "a\nb\nc\nd");
+  for (const char* report : {"", "x\r\n", "a\r\n\r\nb", "\r\n\r\n"})
+    EXPECT_EQ(ToCrLf(PaneTextFromReport(report)), report);
+  EXPECT_EQ(FirstLine("x^2-2\r\nrest"), "x^2-2");
+  EXPECT_EQ(FirstLine("x\rrest"), "x");
+  EXPECT_EQ(FirstLine("only"), "only");
+  EXPECT_EQ(FirstLine(""), "");
+}
+
+}  // namespace
+}  // namespace tessaly
