@@ -86,7 +86,13 @@ double Round(double v, int k) {
   double scale = k < static_cast<int>(kPow10.size()) ? kPow10[k] : std::pow(10.0, k);
   double scaled = v * scale;
   if (!std::isfinite(scaled)) return v;
-  return std::nearbyint(scaled) / scale;
+  // The nearest integer, halves to even: adding and subtracting 2^52 rounds a smaller
+  // magnitude in the current (nearest-even) mode, as nearbyint does, without a library call;
+  // larger magnitudes are whole already. The sign is put back so that -0.3 gives -0.
+  constexpr double kTwo52 = 4503599627370496.0;
+  double magnitude = std::fabs(scaled);
+  if (magnitude < kTwo52) magnitude = (magnitude + kTwo52) - kTwo52;
+  return std::copysign(magnitude, scaled) / scale;
 }
 
 double RoundTo15Significant(double v) {

@@ -59,5 +59,35 @@ TEST(PlainNumberText, MatchesFifteenDigitRoundingOnManyValues) {
   }
 }
 
+// Round against the C library's nearbyint (halves to even in the default rounding mode),
+// minus zero included.
+TEST(Round, MatchesNearbyintScaling) {
+  auto same = [](double a, double b) { return std::memcmp(&a, &b, sizeof a) == 0; };
+  std::mt19937_64 rng(77);
+  for (int i = 0; i < 300000; ++i) {
+    double v;
+    switch (i % 3) {
+      case 0: {  // exact halves and near-halves at every scale
+        v = (static_cast<double>(rng() % 2000001) - 1000000.0) / 2;
+        v = std::ldexp(v, static_cast<int>(rng() % 60) - 30);
+        break;
+      }
+      case 1: v = (static_cast<double>(rng() % 2000000001) - 1e9) / 1e6; break;
+      default: {
+        uint64_t bits = rng();
+        std::memcpy(&v, &bits, sizeof v);
+        if (!std::isfinite(v)) v = 0.5;
+      }
+    }
+    const int k = static_cast<int>(rng() % 18);
+    const double scale = std::pow(10.0, k);
+    const double expected = std::isfinite(v * scale) ? std::nearbyint(v * scale) / scale : v;
+    ASSERT_TRUE(same(Round(v, k), expected)) << v << " to " << k << " decimals";
+  }
+  EXPECT_TRUE(same(Round(-0.3, 0), -0.0));
+  EXPECT_TRUE(same(Round(4503599627370497.0, 0), 4503599627370497.0));
+  EXPECT_TRUE(same(Round(-4503599627370495.5, 0), -4503599627370496.0));
+}
+
 }  // namespace
 }  // namespace tessaly
