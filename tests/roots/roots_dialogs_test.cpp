@@ -137,11 +137,13 @@ TEST(UltraMethods, MalformedFormulaEndsWithMessageAndNoFurtherText) {
 TEST(UltraMethods, FixedPointSummaryDoesNotCheckTheInputFormula) {
   // The iteration itself is sound; the input pane's f is not, yet the summary is written
   // without a message.
-  auto run = RunUltra("CalculateIterative", "y", {"0.5*x", "1", "0.3"});
+  // A change equal to the precision does not stop the iteration.
+  auto run = RunUltra("CalculateIterative", "y", {"0.5*x", "1", "0.25"});
   EXPECT_TRUE(run.messages.empty());
-  ASSERT_EQ(run.lines.size(), 7u);
+  ASSERT_EQ(run.lines.size(), 8u);
   EXPECT_EQ(run.lines[4], " x2 = 0.25  |x2-x1| = 0.25");
-  EXPECT_EQ(run.lines[6].rfind("迭代 2 次;   结果x= 0.25    f(x)=", 0), 0u) << run.lines[6];
+  EXPECT_EQ(run.lines[5], " x3 = 0.125  |x3-x2| = 0.125");
+  EXPECT_EQ(run.lines[7].rfind("迭代 3 次;   结果x= 0.125    f(x)=", 0), 0u) << run.lines[7];
 }
 
 TEST(IterativeSpeedUp, RefusesFactorOutsideZeroToOne) {
