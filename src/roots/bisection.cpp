@@ -43,8 +43,8 @@ void CalculateDichotomy(MethodContext& ctx) {
   const double eps = *precision;
 
   ReportText line;
-  line << " 初始隔根区间： [" << a << "  ,  " << b << "]" << "       精度为：" << eps << kCrLf
-       << kCrLf;
+  line << " 初始隔根区间： [" << a << "  ,  " << b << "]"
+       << "       精度为：" << eps << kCrLf << kCrLf;
   ctx.result.Append(line.Text());
 
   for (int i = 1;; ++i) {

@@ -21,8 +21,8 @@ constexpr std::string_view kNoRootMessage = "本方法在此初值、精度下�
 // The closing line of the accelerated methods: steps taken, the solution and f there.
 void AppendSolutionSummary(MethodContext& ctx, int steps, double x) {
   ReportText summary;
-  summary << kCrLf << "迭代" << steps << "次" << "   解x=" << x << "     f(x)="
-          << roots::InputFormulaValue(ctx.input, x);
+  summary << kCrLf << "迭代" << steps << "次"
+          << "   解x=" << x << "     f(x)=" << roots::InputFormulaValue(ctx.input, x);
   ctx.result.Append(summary.Text());
 }
 
@@ -30,8 +30,8 @@ void AppendSolutionSummary(MethodContext& ctx, int steps, double x) {
 
 void CalculateIterative(MethodContext& ctx) {
   Dialogs& dialogs = ctx.dialogs;
-  std::optional<std::string> phiTyped = roots::AskText(
-      dialogs, "输入函数方程式等价的迭代方程式(即x=)：", "输入迭代方程", "x");
+  std::optional<std::string> phiTyped =
+      roots::AskText(dialogs, "输入函数方程式等价的迭代方程式(即x=)：", "输入迭代方程", "x");
   if (!phiTyped) return;
   std::optional<double> start =
       roots::AskNumber(dialogs, "输入函数方程式迭代的初值：", "输入初值", "0");
@@ -59,8 +59,9 @@ void CalculateIterative(MethodContext& ctx) {
     ++i;
     const double change = std::fabs(x - xold);
     line.Clear();
-    line << " x" << i << " = " << x << "  |x" << i << "-" << "x" << i - 1 << "|" << " = "
-         << change << kCrLf;
+    line << " x" << i << " = " << x << "  |x" << i << "-"
+         << "x" << i - 1 << "|"
+         << " = " << change << kCrLf;
     ctx.result.Append(line.Text());
     if (change < eps) break;
     if (i >= kIterativeMaxSteps) {
@@ -70,8 +71,8 @@ void CalculateIterative(MethodContext& ctx) {
   }
 
   line.Clear();
-  line << kCrLf << "迭代 " << i << " 次; " << "  结果x= " << x << "    f(x)="
-       << roots::InputFormulaValue(ctx.input, x);
+  line << kCrLf << "迭代 " << i << " 次; "
+       << "  结果x= " << x << "    f(x)=" << roots::InputFormulaValue(ctx.input, x);
   ctx.result.Append(line.Text());
 }
 

@@ -24,8 +24,7 @@ void CalculateNewton(MethodContext& ctx) {
   if (!derivativeTyped) return;
   std::optional<double> start = roots::AskNumber(dialogs, "输入计算初值x0", "输入初值", "0");
   if (!start) return;
-  std::optional<double> precision =
-      roots::AskNumber(dialogs, "输入计算精度", "输入精度", "0.0001");
+  std::optional<double> precision = roots::AskNumber(dialogs, "输入计算精度", "输入精度", "0.0001");
   if (!precision) return;
   double x0 = *start;
   const double eps = *precision;

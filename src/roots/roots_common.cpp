@@ -12,8 +12,8 @@ std::optional<std::string> AskText(Dialogs& dialogs, std::string_view prompt,
   return std::string(trimmed);
 }
 
-std::optional<double> AskNumber(Dialogs& dialogs, std::string_view prompt,
-                                std::string_view title, std::string_view defaultText) {
+std::optional<double> AskNumber(Dialogs& dialogs, std::string_view prompt, std::string_view title,
+                                std::string_view defaultText) {
   std::optional<std::string> reply = AskText(dialogs, prompt, title, defaultText);
   if (!reply) return std::nullopt;
   return LeadingNumber(*reply);

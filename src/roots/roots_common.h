@@ -19,8 +19,8 @@ inline constexpr std::string_view kMalformedFormulaMessage = "函数表达式输
 std::optional<std::string> AskText(Dialogs& dialogs, std::string_view prompt,
                                    std::string_view title, std::string_view defaultText);
 // The leading number of the reply to one input box; nothing when the reply is empty.
-std::optional<double> AskNumber(Dialogs& dialogs, std::string_view prompt,
-                                std::string_view title, std::string_view defaultText);
+std::optional<double> AskNumber(Dialogs& dialogs, std::string_view prompt, std::string_view title,
+                                std::string_view defaultText);
 
 // f(x) inside an iteration. When the scan shows the formula to be malformed, the message
 // box is shown and nothing is returned: the method then ends without a summary.

@@ -67,7 +67,8 @@ void CalculateXianJie(MethodContext& ctx) {
   }
 
   line.Clear();
-  line << kCrLf << "迭代" << i << "次" << "   解x=" << xnew << "     f(x)=" << fnew;
+  line << kCrLf << "迭代" << i << "次"
+       << "   解x=" << xnew << "     f(x)=" << fnew;
   ctx.result.Append(line.Text());
 }
 

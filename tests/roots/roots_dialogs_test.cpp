@@ -26,33 +26,45 @@ struct MethodScript {
 
 std::vector<MethodScript> Scripts() {
   return {
-      {"CalculateDichotomy", "x^2-2", {"1", "2", "0.0001"},
+      {"CalculateDichotomy",
+       "x^2-2",
+       {"1", "2", "0.0001"},
        {{"输入函数方程式迭代的初值下界：", "输入初值", "0"},
         {"输入函数方程式迭代的初值上界：", "输入初值", "1"},
         {"输入函数方程式迭代的精度：", "输入精度", "0.0001"}},
        false},
-      {"CalculateIterative", "x-cos(x)", {"cos(x)", "0", "0.0001"},
+      {"CalculateIterative",
+       "x-cos(x)",
+       {"cos(x)", "0", "0.0001"},
        {{"输入函数方程式等价的迭代方程式(即x=)：", "输入迭代方程", "x"},
         {"输入函数方程式迭代的初值：", "输入初值", "0"},
         {"输入函数方程式迭代的精度：", "输入精度", "0.0001"}},
        false},
-      {"IterativeSpeedUp", "x-cos(x)", {"cos(x)", "0", "0.45", "0.0001"},
+      {"IterativeSpeedUp",
+       "x-cos(x)",
+       {"cos(x)", "0", "0.45", "0.0001"},
        {{"输入函数方程式迭代的方程式：", "输入迭代的方程式", "x"},
         {"输入函数方程式迭代的初值：", "输入初值", "0"},
         {"输入函数方程式迭代的因子0<q<1：", "输入迭代的因子值", "0.45"},
         {"输入函数方程式迭代的精度：", "输入精度", "0.0001"}},
        false},
-      {"CalculateAitken", "x-cos(x)", {"cos(x)", "0", "0.0001"},
+      {"CalculateAitken",
+       "x-cos(x)",
+       {"cos(x)", "0", "0.0001"},
        {{"输入函数方程式迭代的方程式：", "输入迭代的方程式", "x"},
         {"输入函数方程式迭代的初值：", "输入初值", "0"},
         {"输入函数方程式迭代的精度：", "输入精度", "0.0001"}},
        false},
-      {"CalculateNewton", "x^2-2", {"2*x", "1", "0.0001"},
+      {"CalculateNewton",
+       "x^2-2",
+       {"2*x", "1", "0.0001"},
        {{"输入此方程式的导数方程式", "输入导数方程", "x"},
         {"输入计算初值x0", "输入初值", "0"},
         {"输入计算精度", "输入精度", "0.0001"}},
        true},
-      {"CalculateXianJie", "x^2-2", {"1", "2", "0.0001", "0.0001"},
+      {"CalculateXianJie",
+       "x^2-2",
+       {"1", "2", "0.0001", "0.0001"},
        {{"区间下界", "输入数值", "0"},
         {"区间上界", "输入数值", "1"},
         {"函数值精度", "输入精度", "0.0001"},
@@ -130,7 +142,8 @@ TEST(UltraMethods, MalformedFormulaEndsWithMessageAndNoFurtherText) {
 
   // A malformed derivative is found at its first evaluation, before any step line.
   auto newton = RunUltra("CalculateNewton", "x^2-2", {"2*sqrt(x)", "1", "0.0001"});
-  EXPECT_EQ(newton.report, "方程的导数方程式: 2*sqrt(x)      初值x0 = 1      计算精度 0.0001\r\n\r\n");
+  EXPECT_EQ(newton.report,
+            "方程的导数方程式: 2*sqrt(x)      初值x0 = 1      计算精度 0.0001\r\n\r\n");
   EXPECT_EQ(newton.messages, std::vector<std::string>{malformed});
 }
 

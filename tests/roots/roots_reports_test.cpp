@@ -14,6 +14,9 @@ namespace {
 
 using testing::RunUltra;
 
+// Report lines are kept whole, one source line each.
+// clang-format off
+
 TEST(CalculateDichotomy, HalvesUntilValueOrWidthWithinPrecision) {
   // Blanks around the formula and the answers, a decorated formula and trailing text
   // after the numbers are all accepted.
@@ -239,6 +242,8 @@ TEST(UltraMethods, ZeroDenominatorsCarryOnAsNonFiniteValuesUntilTheCap) {
   EXPECT_EQ(secant.lines[2].rfind(" x1=-Infinity    f(x1)=", 0), 0u) << secant.lines[2];
   EXPECT_EQ(secant.lines[104].rfind("迭代101次   解x=", 0), 0u) << secant.lines[104];
 }
+
+// clang-format on
 
 }  // namespace
 }  // namespace tessaly

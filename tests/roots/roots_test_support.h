@@ -19,8 +19,8 @@ struct UltraRun {
   std::vector<std::string> lines;  // the report split at CR LF
 };
 
-inline UltraRun RunUltra(std::string_view item, std::string input,
-                         std::vector<std::string> answers, std::string_view before = {}) {
+inline UltraRun RunUltra(std::string_view item, std::string input, std::vector<std::string> answers,
+                         std::string_view before = {}) {
   UltraRun run;
   const MethodEntry* entry = AllMethods().Find("Ultra", item);
   if (entry == nullptr) return run;
