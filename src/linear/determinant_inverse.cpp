@@ -19,14 +19,14 @@ namespace {
 
 constexpr std::string_view kMatrixOrderPrompt = "输入矩阵的阶数 n：";
 
-// Asks the order, checks that `matricesPerCell` doubles per entry of an n by n + 1 matrix
-// fit the budget, clears the result pane and reads the matrix (augmented form, n + 1
-// entries per row). Returns the order, or 0 when the command ends.
-int AskAndRead(MethodContext& ctx, uint64_t doublesPerOrder(int), Matrix& a) {
+// Asks the order, checks the doubles and inner steps the command needs for it against the
+// budgets, clears the result pane and reads the matrix (augmented form, n + 1 entries per
+// row). Returns the order, or 0 when the command ends.
+int AskAndRead(MethodContext& ctx, uint64_t doublesFor(int), uint64_t stepsFor(int), Matrix& a) {
   auto order = AskOrder(ctx.dialogs, kMatrixOrderPrompt);
   if (!order) return 0;
   const int n = *order;
-  if (!FitsOrTell(ctx, doublesPerOrder(n))) return 0;
+  if (!FitsOrTell(ctx, doublesFor(n), stepsFor(n))) return 0;
   ctx.result.Clear();
   a = Matrix(n, n + 1);
   ReadMatrixText(a, n, ctx.input);
@@ -39,7 +39,8 @@ uint64_t Cells(int rows, int cols) { return static_cast<uint64_t>(rows) * cols; 
 
 void A_range(MethodContext& ctx) {
   Matrix a;
-  const int n = AskAndRead(ctx, [](int n) { return Cells(n, n + 1) + Cells(n, n); }, a);
+  const int n = AskAndRead(
+      ctx, [](int n) { return Cells(n, n + 1) + Cells(n, n); }, EliminationSteps, a);
   if (n == 0) return;
   const int d = ctx.digits;
 
@@ -64,7 +65,10 @@ void A_range(MethodContext& ctx) {
 
 void A_matrix(MethodContext& ctx) {
   Matrix a;
-  const int n = AskAndRead(ctx, [](int n) { return Cells(n, n + 1) + Cells(n, 2 * n); }, a);
+  // Gauss-Jordan: every step updates all other rows over up to 2n columns.
+  const int n = AskAndRead(
+      ctx, [](int n) { return Cells(n, n + 1) + Cells(n, 2 * n); },
+      [](int n) { return 9 * EliminationSteps(n) / 2; }, a);
   if (n == 0) return;
   const int d = ctx.digits;
   const int width = 2 * n;

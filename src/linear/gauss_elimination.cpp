@@ -14,10 +14,21 @@ namespace tessaly {
 
 namespace elimination_detail {
 
-bool FitsOrTell(MethodContext& ctx, uint64_t doubles) {
-  if (FitsMatrixBudget(doubles)) return true;
-  ctx.dialogs.MsgBox(kOrderTooLargeMessage);
-  return false;
+bool FitsOrTell(MethodContext& ctx, uint64_t doubles, uint64_t steps) {
+  if (!FitsMatrixBudget(doubles)) {
+    ctx.dialogs.MsgBox(kOrderTooLargeMessage);
+    return false;
+  }
+  if (steps > kStepBudget) {
+    ctx.dialogs.MsgBox(kOrderTooSlowMessage);
+    return false;
+  }
+  return true;
+}
+
+uint64_t EliminationSteps(int n) {
+  const uint64_t order = static_cast<uint64_t>(n);
+  return order * order * order / 3;
 }
 
 void EliminateBelow(Matrix& B, int n, int k, int cols, int places, double& m) {
@@ -61,7 +72,7 @@ void Gauss_1(MethodContext& ctx) {
   if (!order) return;
   const int n = *order;
   const uint64_t cells = static_cast<uint64_t>(n) * (n + 1);
-  if (!FitsOrTell(ctx, 2 * cells + n)) return;
+  if (!FitsOrTell(ctx, 2 * cells + n, EliminationSteps(n))) return;
   const int d = ctx.digits;
 
   Matrix a(n, n + 1);

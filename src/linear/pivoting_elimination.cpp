@@ -44,7 +44,7 @@ void GaussTier(MethodContext& ctx) {
   if (!order) return;
   const int n = *order;
   const uint64_t cells = static_cast<uint64_t>(n) * (n + 1);
-  if (!FitsOrTell(ctx, 2 * cells + n)) return;
+  if (!FitsOrTell(ctx, 2 * cells + n, EliminationSteps(n))) return;
   const int d = ctx.digits;
 
   Matrix a(n, n + 1);
@@ -80,8 +80,9 @@ void GaussFull(MethodContext& ctx) {
   if (!order) return;
   const int n = *order;
   const uint64_t cells = static_cast<uint64_t>(n) * (n + 1);
-  // A, B and the trailing block of the first step.
-  if (!FitsOrTell(ctx, 3 * cells + n)) return;
+  // A, B and the trailing block of the first step; each step copies, searches, eliminates
+  // and copies back its block.
+  if (!FitsOrTell(ctx, 3 * cells + n, 4 * EliminationSteps(n))) return;
   const int d = ctx.digits;
 
   ctx.result.Clear();
