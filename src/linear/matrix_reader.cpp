@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <initializer_list>
 #include <optional>
 #include <string>
 #include <vector>
@@ -12,45 +13,95 @@
 namespace tessaly {
 namespace {
 
-// The blank collapsing of the reading: the passes that replace 9, 5, 3 and 2 blanks by one,
-// then every blank by a comma, then ",," by ",". Each pass is one left-to-right replacement,
-// so it acts on every maximal run on its own: a run of L blanks becomes L / p + L % p blanks
-// for p = 9, 5, 3, 2 in turn, and a run of C commas becomes C / 2 + C % 2. Computing the
-// runs directly gives the same text as the six passes in a single scan.
-size_t BlanksAfterCollapsing(size_t blanks) {
-  for (size_t p : {9, 5, 3, 2}) blanks = blanks / p + blanks % p;
-  return blanks;
+// The reading rewrites the text with a series of replacement passes. Each pass replaces
+// every non-overlapping occurrence in one left-to-right scan, so a pass whose pattern is a run
+// of one character acts on every maximal run of that character on its own: p of them in a
+// row are replaced by one, so a run of L becomes L / p + L % p. The passes are computed here
+// from the runs directly, in as few scans as possible, with the same result.
+size_t RunAfterPasses(size_t length, std::initializer_list<size_t> passes) {
+  for (size_t p : passes) length = length / p + length % p;
+  return length;
 }
 
-std::string CollapseBlanks(std::string_view s) {
+// The blank collapsing: 9, 5, 3 and 2 blanks to one, every blank to a comma, ",," to ",".
+// Tells in doubledCommas whether the result still holds two commas in a row.
+std::string CollapseBlanks(std::string_view s, bool& doubledCommas) {
   // The result is never longer than s, so it is written over a copy of s.
+  // (Through a plain pointer: writes through a char pointer could otherwise alias the
+  // string's own fields and force reloads in every step.)
   std::string out(s);
+  char* p = out.data();
   const size_t n = out.size();
   size_t w = 0;
   size_t i = 0;
+  doubledCommas = false;
   while (i < n) {
-    const char c = out[i];
+    const char c = p[i];
     if (c != ' ' && c != ',') {
-      out[w++] = c;
+      p[w++] = c;
       ++i;
       continue;
     }
     // A run of blanks and commas: after the blank passes it is a run of commas.
     size_t commas = 0;
-    while (i < n && (out[i] == ' ' || out[i] == ',')) {
-      if (out[i] == ',') {
+    while (i < n && (p[i] == ' ' || p[i] == ',')) {
+      if (p[i] == ',') {
         ++commas;
         ++i;
         continue;
       }
       size_t blanks = 0;
-      while (i < n && out[i] == ' ') ++blanks, ++i;
-      commas += BlanksAfterCollapsing(blanks);
+      while (i < n && p[i] == ' ') ++blanks, ++i;
+      commas += RunAfterPasses(blanks, {9, 5, 3, 2});
     }
-    for (size_t k = commas / 2 + commas % 2; k > 0; --k) out[w++] = ',';
+    commas = RunAfterPasses(commas, {2});
+    if (commas > 1) doubledCommas = true;
+    for (; commas > 0; --commas) p[w++] = ',';
   }
   out.resize(w);
   return out;
+}
+
+// Line breaks to "#", then the passes "#," -> "#" and ",#" -> "#", in one scan. Neither
+// pattern can overlap itself, so the first pass drops every comma directly after a "#" and
+// the second every comma directly before a "#" in the text the first one left.
+void MarkRowSeparators(std::string& s) {
+  char* p = s.data();
+  const size_t n = s.size();
+  size_t w = 0;
+  char before = '\0';    // the previous character of the text
+  char pending = '\0';   // the last character the first pass kept, not yet written
+  bool hasPending = false;
+  for (size_t i = 0; i < n; ++i) {
+    char c = p[i];
+    if (c == '\n' || c == '\r') c = '#';
+    const bool dropped = c == ',' && before == '#';
+    before = c;
+    if (dropped) continue;
+    if (hasPending && !(pending == ',' && c == '#')) p[w++] = pending;
+    pending = c;
+    hasPending = true;
+  }
+  if (hasPending) p[w++] = pending;
+  s.resize(w);
+}
+
+// The passes "#####", "###" and "##" to "#".
+void CollapseSeparatorRuns(std::string& s) {
+  char* p = s.data();
+  const size_t n = s.size();
+  size_t w = 0;
+  size_t i = 0;
+  while (i < n) {
+    if (p[i] != '#') {
+      p[w++] = p[i++];
+      continue;
+    }
+    size_t run = 0;
+    while (i < n && p[i] == '#') ++run, ++i;
+    for (run = RunAfterPasses(run, {5, 3, 2}); run > 0; --run) p[w++] = '#';
+  }
+  s.resize(w);
 }
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
@@ -92,32 +143,6 @@ std::optional<double> PlainNumeralValue(std::string_view t) {
   return v;
 }
 
-// The passes "#," -> "#" and then ",#" -> "#". Neither pattern can overlap itself, so a
-// left-to-right pass removes every comma directly after a "#", and the second every comma
-// directly before a "#" in the text the first one left.
-void DropCommasNextToSeparators(std::string& s) {
-  size_t w = 0;
-  char before = '\0';
-  for (size_t i = 0; i < s.size(); ++i) {
-    const char c = s[i];
-    if (!(c == ',' && before == '#')) s[w++] = c;
-    before = c;
-  }
-  s.resize(w);
-  w = 0;
-  for (size_t i = 0; i < s.size(); ++i) {
-    if (s[i] == ',' && i + 1 < s.size() && s[i + 1] == '#') continue;
-    s[w++] = s[i];
-  }
-  s.resize(w);
-}
-
-bool HasDoubledComma(std::string_view s) {
-  for (size_t i = 1; i < s.size(); ++i)
-    if (s[i] == ',' && s[i - 1] == ',') return true;
-  return false;
-}
-
 double EntryValue(std::string_view t) {
   if (auto v = PlainNumeralValue(t)) return *v;
   std::string entry(t);
@@ -130,14 +155,11 @@ void ReadRows(Matrix& m, int n, int width, std::string_view text) {
   const int stored = std::min(width, m.Cols());
   std::vector<double> scratch(static_cast<size_t>(width) + 1, 0.0);
 
-  std::string s = CollapseBlanks(TrimBlanks(text));
-  for (char& c : s)
-    if (c == '\n' || c == '\r') c = '#';
-  DropCommasNextToSeparators(s);
+  bool doubledCommas = false;
+  std::string s = CollapseBlanks(TrimBlanks(text), doubledCommas);
+  MarkRowSeparators(s);
   s += '#';
-  s = ReplaceAll(s, "#####", "#");
-  s = ReplaceAll(s, "###", "#");
-  s = ReplaceAll(s, "##", "#");
+  CollapseSeparatorRuns(s);
 
   // The rest of the text still to read; rows are cut from its front without copying it.
   std::string_view rest = s;
@@ -147,12 +169,13 @@ void ReadRows(Matrix& m, int n, int width, std::string_view text) {
     size_t hash = rest.find('#');
     std::string_view rowText = hash == std::string_view::npos ? std::string_view{}
                                                               : rest.substr(0, hash + 1);
-    // The row is collapsed again; a row without blanks or doubled commas stays as it is.
-    rowText = TrimLeadingBlanks(rowText);
+    // The row is collapsed again. The text has no blanks left, so only a doubled comma
+    // can change, and there is none unless the first collapsing left one.
     std::string row;
     std::string_view t = rowText;
-    if (rowText.find(' ') != std::string_view::npos || HasDoubledComma(rowText)) {
-      row = CollapseBlanks(rowText);
+    if (doubledCommas) {
+      bool unused = false;
+      row = CollapseBlanks(TrimLeadingBlanks(rowText), unused);
       t = row;
     }
     for (int j = 1;;) {
