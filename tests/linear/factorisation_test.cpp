@@ -38,12 +38,6 @@ TEST(MatrixBreak, ShowsLAndUWithDigitsAndSpacedRows) {
   EXPECT_EQ(run.dialogs.Shown()[0].title, "输入数据");
   EXPECT_EQ(run.dialogs.Shown()[0].defaultText, "3");
 
-  // A right-hand column typed with the matrix is read and not shown.
-  run = RunMethod(MatrixBreakLinear, "2 1 9\r\n4 3 9", {"2"});
-  EXPECT_EQ(run.report.substr(0, run.report.find("\r\n\r\n")), "    2    1\r\n    4    3");
-  EXPECT_NE(run.report.find("    1    0\r\n    2    1\r\n"), std::string::npos);
-  EXPECT_NE(run.report.find("     2     1\r\n\r\n     0     1\r\n\r\n"), std::string::npos);
-
   // The pane is cleared before the order question, so Cancel leaves it empty.
   run = RunMethod(MatrixBreakLinear, "2 1\r\n4 3", {}, 6, "old");
   EXPECT_EQ(run.report, "");
@@ -311,29 +305,25 @@ TEST(FactorisationMethods, OrdersTooLargeForMemoryChangeNothing) {
 }
 
 TEST(FactorisationMethods, RegisteredInMenuOrderInBothWindows) {
-  std::vector<std::string> linear, eigen;
-  for (const auto& e : AllMethods().Entries()) {
-    if (e.window == "LinearFrm") linear.push_back(e.item + " " + e.caption);
-    if (e.window == "MatrixCValueCVector") eigen.push_back(e.item + " " + e.caption);
-  }
-  auto inOrder = [](const std::vector<std::string>& all, const std::vector<std::string>& want) {
-    auto it = all.begin();
-    for (const auto& w : want) {
-      it = std::find(it, all.end(), w);
-      if (it == all.end()) return false;
-    }
-    return true;
+  const std::string ours =
+      " MatrixBreak LU_break SqrtRoot MendSqrt Purase TierLU JacobiDie Gauss_SeidelDie SorDie "
+      "CMatrixJudge VectorModel MatrixModel StrictMatrixJudge ";
+  auto listed = [&](const std::string& window) {
+    std::string items;
+    for (const auto& e : AllMethods().Entries())
+      if (e.window == window && ours.find(" " + e.item + " ") != std::string::npos)
+        items += e.item + " " + e.caption + "; ";
+    return items;
   };
-  EXPECT_TRUE(inOrder(linear, {"MatrixBreak 矩阵的三角分解", "LU_break LU分解法",
-                               "SqrtRoot 平方根法", "MendSqrt 改进的平方根法",
-                               "Purase 追赶法(解三对角)", "TierLU 列主元三角分解法",
-                               "JacobiDie 雅可比迭代法", "Gauss_SeidelDie 高斯-塞德尔迭代法",
-                               "SorDie 逐次超松驰迭代法", "CMatrixJudge 正定矩阵判断",
-                               "VectorModel 向量范数", "MatrixModel 矩阵范数",
-                               "StrictMatrixJudge 严格对角占优矩阵判断"}));
-  EXPECT_TRUE(inOrder(eigen, {"MatrixBreak 矩阵的三角分解", "CMatrixJudge 正定矩阵判断",
-                              "VectorModel 向量范数", "MatrixModel 矩阵范数",
-                              "StrictMatrixJudge 严格对角占优矩阵判断"}));
+  EXPECT_EQ(listed("LinearFrm"),
+            "MatrixBreak 矩阵的三角分解; LU_break LU分解法; SqrtRoot 平方根法; "
+            "MendSqrt 改进的平方根法; Purase 追赶法(解三对角); TierLU 列主元三角分解法; "
+            "JacobiDie 雅可比迭代法; Gauss_SeidelDie 高斯-塞德尔迭代法; "
+            "SorDie 逐次超松驰迭代法; CMatrixJudge 正定矩阵判断; VectorModel 向量范数; "
+            "MatrixModel 矩阵范数; StrictMatrixJudge 严格对角占优矩阵判断; ");
+  EXPECT_EQ(listed("MatrixCValueCVector"),
+            "MatrixBreak 矩阵的三角分解; CMatrixJudge 正定矩阵判断; VectorModel 向量范数; "
+            "MatrixModel 矩阵范数; StrictMatrixJudge 严格对角占优矩阵判断; ");
 }
 
 }  // namespace
