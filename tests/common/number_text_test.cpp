@@ -40,7 +40,8 @@ TEST(NumberText, PlainNumberTextForms) {
   EXPECT_EQ(PlainNumberText(123456.789), "123456.789");
   // Rounding to 15 digits can carry into the next power of ten.
   EXPECT_EQ(PlainNumberText(999999999999999.9), "1E+15");
-  EXPECT_EQ(PlainNumberText(0.0000999999999999999), "0.0001");
+  EXPECT_EQ(PlainNumberText(0.00009999999999999999), "0.0001");
+  EXPECT_EQ(PlainNumberText(0.0000999999999999999), "9.99999999999999E-05");
   EXPECT_EQ(PlainNumberText(-0.0), "0");
   EXPECT_EQ(PlainNumberText(std::numeric_limits<double>::infinity()), "Infinity");
   EXPECT_EQ(PlainNumberText(-std::numeric_limits<double>::infinity()), "-Infinity");
