@@ -2,6 +2,7 @@
 
 #include <QCloseEvent>
 #include <QMouseEvent>
+#include <QScreen>
 #include <cmath>
 
 #include "shell/ui/fonts.h"
@@ -14,19 +15,13 @@ namespace {
 constexpr double kWidthTwips = 6600;
 constexpr double kHeightTwips = 4500;
 
+// The credit text; its first line is the product caption, drawn larger.
 const char* const kCredits =
-    "Tessaly\n"
-    "\n"
-    "数值分析教学软件\n"
-    "\n"
-    "线性方程组的数值解法\n"
-    "非线性方程的数值解法\n"
-    "插值法与最小二乘法曲线拟合\n"
-    "矩阵的特征值及特征向量的计算\n"
-    "数值微积分\n"
-    "常微分方程的数值解法\n"
-    "\n"
-    "谢谢使用";
+    "<p style='font-size:32pt'>Tessaly</p>"
+    "<p>数值分析教学软件</p><br>"
+    "<p>线性方程组的数值解法<br>非线性方程的数值解法<br>插值法与最小二乘法曲线拟合<br>"
+    "矩阵的特征值及特征向量的计算<br>数值微积分<br>常微分方程的数值解法</p><br>"
+    "<p>谢谢使用</p>";
 
 }  // namespace
 
@@ -48,6 +43,7 @@ FrmExit::FrmExit(std::function<void()> endProgram) : endProgram_(std::move(endPr
   label1_ = new QLabel(kCredits, this);
   label1_->setObjectName("Label1");
   label1_->setFont(CaptionFont(16));
+  label1_->setTextFormat(Qt::RichText);
   label1_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
   label1_->installEventFilter(this);
   label1_->setFixedWidth(width());
@@ -80,6 +76,7 @@ void FrmExit::Timer1_Timer() {
 
 void FrmExit::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
+  if (QScreen* s = screen()) move(s->availableGeometry().center() - rect().center());
   timer1_->start();
 }
 

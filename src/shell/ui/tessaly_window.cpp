@@ -41,12 +41,13 @@ Tessaly::Tessaly(AppWindows& windows, std::function<void()> showExitSplash)
   };
   auto* grid = new QGridLayout;
   grid->setHorizontalSpacing(TwipsToPx(300, this));
-  grid->setVerticalSpacing(TwipsToPx(240, this));
+  grid->setVerticalSpacing(TwipsToPx(300, this));
   int index = 0;
   for (const Topic& t : topics) {
     auto* button = new QPushButton(t.caption, this);
     button->setObjectName(t.name);
-    button->setMinimumHeight(TwipsToPx(600, this));
+    button->setMinimumHeight(TwipsToPx(720, this));
+    button->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     QFont f = button->font();
     f.setPointSize(11);
     button->setFont(f);
@@ -79,8 +80,8 @@ Tessaly::Tessaly(AppWindows& windows, std::function<void()> showExitSplash)
                              TwipsToPx(240, this));
   layout->addWidget(label1_);
   layout->addSpacing(TwipsToPx(120, this));
-  layout->addLayout(grid);
-  layout->addStretch(1);
+  layout->addLayout(grid, 1);
+  layout->addSpacing(TwipsToPx(360, this));
   layout->addLayout(bottom);
 
   timer1_ = new QTimer(this);
@@ -121,6 +122,14 @@ void Tessaly::resizeEvent(QResizeEvent* event) {
 
 void Tessaly::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
+  KeepOuterSize();
+  // The window manager reports its frame a little after the window appears.
+  QTimer::singleShot(100, this, &Tessaly::KeepOuterSize);
+  QTimer::singleShot(500, this, &Tessaly::KeepOuterSize);
+}
+
+void Tessaly::moveEvent(QMoveEvent* event) {
+  QWidget::moveEvent(event);
   KeepOuterSize();
 }
 

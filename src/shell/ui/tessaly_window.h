@@ -29,6 +29,7 @@ class Tessaly : public QWidget {
   void resizeEvent(QResizeEvent* event) override;
   void showEvent(QShowEvent* event) override;
   void changeEvent(QEvent* event) override;
+  void moveEvent(QMoveEvent* event) override;
 
  private:
   void Timer1_Timer();

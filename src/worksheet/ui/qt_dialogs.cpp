@@ -31,7 +31,7 @@ std::string QtDialogs::InputBox(std::string_view prompt, std::string_view title,
   box.setTextValue(Q(defaultText));
   box.setOkButtonText("确定");
   box.setCancelButtonText("取消");
-  box.setMinimumWidth(360);
+  box.resize(std::max(box.sizeHint().width(), 360), box.sizeHint().height());
   if (box.exec() != QDialog::Accepted) return {};
   return box.textValue().toStdString();
 }
