@@ -1,7 +1,6 @@
 #include "linear/matrix_reader.h"
 
 #include <algorithm>
-#include <charconv>
 #include <initializer_list>
 #include <optional>
 #include <string>
@@ -9,6 +8,7 @@
 
 #include "common/text_util.h"
 #include "expr/formula.h"
+#include "expr/scan_rules.h"
 
 namespace tessaly {
 namespace {
@@ -104,47 +104,19 @@ void CollapseSeparatorRuns(std::string& s) {
   s.resize(w);
 }
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-
-// The value of an entry that is a plain numeral (an optional sign, digits with at most one
-// decimal point, an optional exponent part), read directly instead of through the
-// expression engine; nothing for any other entry. A numeral the engine would treat in a
-// special way (a signed zero, a value out of the double range) is also left to the engine,
-// so the value is always the one the engine gives.
-std::optional<double> PlainNumeralValue(std::string_view t) {
+// The value of an entry that is one numeral (an optional sign, digits with at most one
+// decimal point, an optional exponent part), read with the expression engine's own numeral
+// reading instead of a whole evaluation; nothing for any other entry. A numeral that the
+// scan would not take as a number (such as -.0) is also left to the full evaluation.
+std::optional<double> NumeralValue(std::string_view t) {
   if (!t.empty() && t.back() == '#') t.remove_suffix(1);  // a row's closing separator
-  size_t i = 0;
-  bool sign = false;
-  if (i < t.size() && (t[i] == '+' || t[i] == '-')) {
-    sign = true;
-    ++i;
-  }
-  size_t digits = 0;
-  while (i < t.size() && IsDigit(t[i])) ++i, ++digits;
-  if (i < t.size() && t[i] == '.') {
-    ++i;
-    while (i < t.size() && IsDigit(t[i])) ++i, ++digits;
-  }
-  if (digits == 0) return std::nullopt;
-  if (i < t.size() && (t[i] == 'e' || t[i] == 'E')) {
-    ++i;
-    if (i < t.size() && (t[i] == '+' || t[i] == '-')) ++i;
-    size_t expDigits = 0;
-    while (i < t.size() && IsDigit(t[i])) ++i, ++expDigits;
-    if (expDigits == 0) return std::nullopt;
-  }
-  if (i != t.size()) return std::nullopt;
-  std::string_view numeral = t;
-  if (numeral[0] == '+') numeral.remove_prefix(1);
-  double v = 0;
-  auto res = std::from_chars(numeral.data(), numeral.data() + numeral.size(), v);
-  if (res.ec != std::errc() || res.ptr != numeral.data() + numeral.size()) return std::nullopt;
-  if (v == 0 && sign) return std::nullopt;
-  return v;
+  const expr::Numeral numeral = expr::ReadNumeral(t);
+  if (!numeral.isNumber || numeral.length != t.size()) return std::nullopt;
+  return numeral.value;
 }
 
 double EntryValue(std::string_view t) {
-  if (auto v = PlainNumeralValue(t)) return *v;
+  if (auto v = NumeralValue(t)) return *v;
   std::string entry(t);
   return EvaluateConstantText(entry);
 }
