@@ -1,5 +1,4 @@
 // Gaussian elimination without pivoting, and the elimination pieces the pivoting methods share.
-#include <algorithm>
 
 #include "common/assign.h"
 #include "common/memory_budget.h"

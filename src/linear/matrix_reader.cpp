@@ -124,6 +124,7 @@ double EntryValue(std::string_view t) {
 // Fills rows 1 .. n of m from text, reading `width` entries per row.
 void ReadRows(Matrix& m, int n, int width, std::string_view text) {
   n = std::min(n, m.Rows());
+  if (n < 1 || width < 1) return;
   const int stored = std::min(width, m.Cols());
   std::vector<double> scratch(static_cast<size_t>(width) + 1, 0.0);
 
@@ -173,7 +174,7 @@ void ReadMatrixText(Matrix& m, int n, std::string_view text) {
 }
 
 Matrix ReadSquareMatrixText(int n, std::string_view text) {
-  Matrix m(n, n);
+  Matrix m(std::max(n, 0), std::max(n, 0));
   ReadRows(m, n, n, text);
   return m;
 }

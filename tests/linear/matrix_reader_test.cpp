@@ -83,6 +83,7 @@ TEST(ReadMatrixText, ScratchRowCarriesOverAndExtrasAreIgnored) {
   EXPECT_EQ(ReadSquare(2, "1 2 3\r\n4 5 6"), (Rows{{1, 2}, {4, 5}}));
   EXPECT_EQ(ReadSquare(2, "1 2\r\n3"), (Rows{{1, 2}, {3, 2}}));
   EXPECT_EQ(ReadSquare(3, "7"), (Rows{{7, 0, 0}, {0, 0, 0}, {0, 0, 0}}));
+  EXPECT_EQ(ReadSquareMatrixText(0, "1 2").Rows(), 0);
 }
 
 TEST(ReadMatrixText, EntriesAreFormulas) {
