@@ -12,7 +12,6 @@
 #include "common/method_registry.h"
 #include "common/number_text.h"
 #include "linear/elimination_test_support.h"
-#include "linear/matrix_routines.h"
 
 namespace tessaly {
 namespace {
@@ -168,30 +167,6 @@ TEST(GaussFull, PivotsOnTheLargestEntryAndListsUnknownsInPivotOrder) {
 TEST(GaussFull, CancelLeavesTheResultPane) {
   auto run = RunMethod(GaussFull, "1 2", {}, 6, "old report");
   EXPECT_EQ(run.report, "old report");
-}
-
-TEST(MatrixRoutines, FullPivotSearchAndExchanges) {
-  Matrix m(3, 4);
-  const double values[3][4] = {{1, -5, 2, 0}, {5, 0, -5, 9}, {3, 4, 1, 7}};
-  for (int i = 1; i <= 3; ++i)
-    for (int j = 1; j <= 4; ++j) m(i, j) = values[i - 1][j - 1];
-  int r = 0, c = 0;
-  FindLargestEntry(m, 3, r, c);  // |−5| first at (1, 2); the 9 is outside the 3 by 3 part
-  EXPECT_EQ(r, 1);
-  EXPECT_EQ(c, 2);
-
-  SwapRowsAugmented(m, 1, 3, 3);
-  SwapColumns(m, 1, 4, 2);  // rows 1 and 2 only
-  const double expected[3][4] = {{7, 4, 1, 3}, {9, 0, -5, 5}, {1, -5, 2, 0}};
-  for (int i = 1; i <= 3; ++i)
-    for (int j = 1; j <= 4; ++j) EXPECT_EQ(m(i, j), expected[i - 1][j - 1]) << i << "," << j;
-
-  Matrix s(2, 3);
-  ExtractTrailingBlock(m, 3, 2, s);
-  EXPECT_EQ(s(1, 1), 0);
-  EXPECT_EQ(s(1, 3), 5);
-  EXPECT_EQ(s(2, 1), -5);
-  EXPECT_EQ(s(2, 3), 0);
 }
 
 // Reads the "x(i)=value" lines of a report into the unknowns they name.
