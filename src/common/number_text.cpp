@@ -100,7 +100,10 @@ double RoundTo15Significant(double v) {
   char buf[40];
   auto res = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::scientific, 14);
   double out = 0;
-  std::from_chars(buf, res.ptr, out);
+  auto read = std::from_chars(buf, res.ptr, out);
+  // Near the largest double the 15-digit text reads back beyond it: infinity, as the text
+  // itself would read.
+  if (read.ec == std::errc::result_out_of_range) return v < 0 ? -HUGE_VAL : HUGE_VAL;
   return out;
 }
 

@@ -36,26 +36,24 @@ void MarkSigns(std::string& s) {
   size_t counted = 0;    // input bytes whose continuation bytes are counted
   long continuation = 0; // continuation bytes in s[0, counted)
   long inserted = 0;     // "+" inserted so far
-  while (p != std::string::npos) {
+  long start = 1;        // the start position
+  for (; p != std::string::npos; p = s.find_first_of("+-", p + 1)) {
     for (; counted < p; ++counted)
       if (IsContinuationByte(s[counted])) ++continuation;
     long position = static_cast<long>(p) - continuation + 1 + inserted;
+    if (position < start) continue;  // the character skipped after the previous sign
     if (position >= kLimit) break;
     out.append(s, copied, p + 1 - copied);
     copied = p + 1;
     char next = p + 1 < s.size() ? s[p + 1] : '\0';
     bool digitNext = (next >= '0' && next <= '9') || next == '.';
     char before = p > 0 ? s[p - 1] : '\0';
-    size_t start;
     if (digitNext && position != 1 && before != '+' && before != '-' && before != '(') {
       out += '+';
       ++inserted;
-      start = p + 1;
-    } else {
-      start = p + 2;
     }
-    if (position + 2 >= kLimit || start >= s.size()) break;
-    p = s.find_first_of("+-", start);
+    start = position + 2;
+    if (start >= kLimit) break;
   }
   out.append(s, copied, std::string::npos);
   s = std::move(out);
