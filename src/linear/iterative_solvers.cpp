@@ -7,6 +7,7 @@
 
 #include "common/number_text.h"
 #include "common/text_util.h"
+#include "linear/elimination.h"
 #include "linear/factorisation.h"
 #include "linear/matrix_echo.h"
 #include "linear/matrix_reader.h"
@@ -17,6 +18,8 @@ namespace tessaly {
 namespace {
 
 using namespace linear_report;
+using elimination_detail::EliminationSteps;
+using elimination_detail::FitsOrTell;
 
 enum class Sweep { Jacobi, GaussSeidel, Sor };
 
@@ -59,7 +62,10 @@ void Iterate(MethodContext& ctx, Sweep kind) {
   auto order = AskOrder(dialogs, "输入数组的阶数 n：", "输入数据", "0");
   if (!order) return;
   const int n = *order;
-  if (!FitsOrTell(dialogs, MatrixDoubles(n, n + 1) + 2 * static_cast<uint64_t>(n + 1))) return;
+  // At most kSweepLimit sweeps of n·n steps each.
+  if (!FitsOrTell(ctx, MatrixDoubles(n, n + 1) + 2 * static_cast<uint64_t>(n + 1),
+                  kSweepLimit * MatrixDoubles(n, n)))
+    return;
 
   Matrix ab(n, n + 1);
   ReadMatrixText(ab, n, ctx.input);

@@ -9,6 +9,7 @@
 #include "common/number_text.h"
 #include "common/text_util.h"
 #include "expr/formula.h"
+#include "linear/elimination.h"
 #include "linear/factorisation.h"
 #include "linear/matrix_echo.h"
 #include "linear/matrix_reader.h"
@@ -19,6 +20,8 @@ namespace tessaly {
 namespace {
 
 using namespace linear_report;
+using elimination_detail::EliminationSteps;
+using elimination_detail::FitsOrTell;
 
 // y(i) = Σ B(i, j)·x(j) over j = 1 … n for every row, each sum taken in column order.
 // Four rows are summed side by side so that their additions overlap; every row's sum is
@@ -148,8 +151,10 @@ void MatrixModel(MethodContext& ctx) {
   auto order = AskOrder(ctx.dialogs, "输入数组的阶数 n：", "输入数据");
   if (!order) return;
   const int n = *order;
-  if (!FitsOrTell(ctx.dialogs, MatrixDoubles(n, n + 1) + MatrixDoubles(n, n) +
-                                   2 * static_cast<uint64_t>(n + 1)))
+  // Aᵀ·A takes n³/2 steps, the power steps 30·n³.
+  const uint64_t cube = MatrixDoubles(n, n) * static_cast<uint64_t>(n);
+  if (!FitsOrTell(ctx, MatrixDoubles(n, n + 1) + MatrixDoubles(n, n) + 2 * static_cast<uint64_t>(n + 1),
+                  30 * cube + cube / 2))
     return;
   ctx.result.Clear();
   Matrix a(n, n + 1);

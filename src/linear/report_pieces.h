@@ -1,13 +1,12 @@
-// Small report pieces shared by the factorisation, iteration and norm commands.
+// Small report pieces shared by the factorisation, iteration and norm commands, and the
+// sizes they check before allocating.
 #pragma once
 
 #include <cstdint>
 #include <string>
 #include <string_view>
 
-#include "common/dialogs.h"
 #include "common/matrix.h"
-#include "common/memory_budget.h"
 #include "common/number_text.h"
 #include "common/text_util.h"
 
@@ -50,14 +49,6 @@ inline void AppendIndexedValue(std::string& out, std::string_view name, int i, d
   out.append(PlainIntegerText(i));
   out.append(")=");
   AppendPlainNumberText(out, Round(v, k));
-}
-
-// The memory guard: whether `doubles` doubles may be allocated. When they may not, the
-// order-too-large message is shown and the command must end without changing anything.
-inline bool FitsOrTell(Dialogs& dialogs, uint64_t doubles) {
-  if (FitsMatrixBudget(doubles)) return true;
-  dialogs.MsgBox(kOrderTooLargeMessage);
-  return false;
 }
 
 // Doubles held by an n by cols matrix.

@@ -6,6 +6,7 @@
 #include "common/assign.h"
 #include "common/number_text.h"
 #include "common/text_util.h"
+#include "linear/elimination.h"
 #include "linear/factorisation.h"
 #include "linear/matrix_echo.h"
 #include "linear/matrix_reader.h"
@@ -16,6 +17,8 @@ namespace tessaly {
 namespace {
 
 using namespace linear_report;
+using elimination_detail::EliminationSteps;
+using elimination_detail::FitsOrTell;
 
 constexpr std::string_view kMendSqrtNotSuitable = "此方法不合适#";
 constexpr std::string_view kArrayOrderPrompt = "输入数组的阶数 n：";
@@ -68,7 +71,7 @@ void SqrtRoot(MethodContext& ctx) {
                         "确定方程组的系数矩阵A是对称正定的后，输入方程组系数矩阵的阶数 n：");
   if (!order) return;
   const int n = *order;
-  if (!FitsOrTell(ctx.dialogs, SymmetricDoubles(n))) return;
+  if (!FitsOrTell(ctx, SymmetricDoubles(n), EliminationSteps(n))) return;
 
   Matrix aug(n, n + 1);
   ReadMatrixText(aug, n, ctx.input);
@@ -125,7 +128,7 @@ void MendSqrt(MethodContext& ctx) {
   auto order = AskOrder(ctx.dialogs, kArrayOrderPrompt);
   if (!order) return;
   const int n = *order;
-  if (!FitsOrTell(ctx.dialogs, SymmetricDoubles(n))) return;
+  if (!FitsOrTell(ctx, SymmetricDoubles(n), EliminationSteps(n))) return;
   ctx.result.Clear();
 
   Matrix aug(n, n + 1);

@@ -6,6 +6,7 @@
 #include "common/assign.h"
 #include "common/number_text.h"
 #include "common/text_util.h"
+#include "linear/elimination.h"
 #include "linear/factorisation.h"
 #include "linear/matrix_echo.h"
 #include "linear/matrix_reader.h"
@@ -17,6 +18,8 @@ namespace tessaly {
 namespace {
 
 using namespace linear_report;
+using elimination_detail::EliminationSteps;
+using elimination_detail::FitsOrTell;
 
 constexpr std::string_view kLuNotSuitable = "此方法不合适！";
 constexpr std::string_view kTierLuNotSuitable = "此方法不合适!";
@@ -112,7 +115,7 @@ void MatrixBreak(MethodContext& ctx, std::string_view notSuitable) {
   auto order = AskOrder(ctx.dialogs, "输入矩阵的阶数 n：", "输入数据", "3");
   if (!order) return;
   const int n = *order;
-  if (!FitsOrTell(ctx.dialogs, SolverDoubles(n, 1))) return;
+  if (!FitsOrTell(ctx, SolverDoubles(n, 1), EliminationSteps(n))) return;
 
   Matrix aug(n, n + 1);
   ReadMatrixText(aug, n, TrimBlanks(ctx.input));
@@ -135,7 +138,7 @@ void LU_break(MethodContext& ctx) {
   auto order = AskOrder(ctx.dialogs, kSystemOrderPrompt);
   if (!order) return;
   const int n = *order;
-  if (!FitsOrTell(ctx.dialogs, SolverDoubles(n, 1))) return;
+  if (!FitsOrTell(ctx, SolverDoubles(n, 1), EliminationSteps(n))) return;
 
   Matrix aug(n, n + 1);
   ReadMatrixText(aug, n, TrimBlanks(ctx.input));
@@ -164,7 +167,7 @@ void TierLU(MethodContext& ctx) {
   auto order = AskOrder(ctx.dialogs, kSystemOrderPrompt);
   if (!order) return;
   const int n = *order;
-  if (!FitsOrTell(ctx.dialogs, SolverDoubles(n, 2))) return;
+  if (!FitsOrTell(ctx, SolverDoubles(n, 2), EliminationSteps(n))) return;
   ctx.result.Clear();
 
   Matrix aug(n, n + 1);

@@ -6,6 +6,7 @@
 #include "common/assign.h"
 #include "common/number_text.h"
 #include "common/text_util.h"
+#include "linear/elimination.h"
 #include "linear/factorisation.h"
 #include "linear/matrix_echo.h"
 #include "linear/matrix_reader.h"
@@ -15,13 +16,14 @@
 namespace tessaly {
 
 using namespace linear_report;
+using elimination_detail::EliminationSteps;
+using elimination_detail::FitsOrTell;
 
 void Purase(MethodContext& ctx) {
   auto order = AskOrder(ctx.dialogs, "输入数组的阶数 n：");
   if (!order) return;
   const int n = *order;
-  if (!FitsOrTell(ctx.dialogs, MatrixDoubles(n, n + 1) + 8 * static_cast<uint64_t>(n + 1)))
-    return;
+  if (!FitsOrTell(ctx, MatrixDoubles(n, n + 1) + 8 * static_cast<uint64_t>(n + 1), n)) return;
   ctx.result.Clear();
 
   Matrix ab(n, n + 1);

@@ -7,6 +7,7 @@
 #include "common/memory_budget.h"
 #include "common/method_registry.h"
 #include "expr/formula.h"
+#include "linear/elimination.h"
 #include "linear/elimination_test_support.h"
 #include "linear/factorisation.h"
 
@@ -156,11 +157,19 @@ TEST(StrictMatrixJudge, EqualityDoesNotPass) {
   EXPECT_EQ(run.report, "old");
 }
 
-TEST(MatrixTests, OrdersTooLargeForMemoryChangeNothing) {
+TEST(MatrixTests, OrdersTooLargeForMemoryOrTimeChangeNothing) {
   for (auto method : {MatrixModel, CMatrixJudge, StrictMatrixJudge}) {
     auto run = RunMethod(method, "1 2", {"20000"}, 6, "old");
     EXPECT_EQ(run.report, "old");
     EXPECT_EQ(run.dialogs.Messages(), std::vector<std::string>{std::string(kOrderTooLargeMessage)});
+  }
+  // 1000 fits in memory, but 30·n power steps of n² each, or n⁴/12 steps for the minors,
+  // would hold the window for minutes.
+  for (auto method : {MatrixModel, CMatrixJudge}) {
+    auto run = RunMethod(method, "1 2", {"1000"}, 6, "old");
+    EXPECT_EQ(run.report, "old");
+    EXPECT_EQ(run.dialogs.Messages(),
+              std::vector<std::string>{std::string(elimination_detail::kOrderTooSlowMessage)});
   }
 }
 
