@@ -63,6 +63,13 @@ TEST_F(WorksheetFiles, SizeQuestionAboveFifteenHundredBytes) {
   EXPECT_EQ(w->InputText(), "1501");
   EXPECT_EQ(w->ReportText(), "kept\r\n");
 
+  // Without an answer the question takes its default button, No.
+  choosers.files = {Path("big.txt")};
+  dialogs = ScriptedDialogs();
+  w->SetInputText("x");
+  Trigger(*w, "FileOpen");
+  EXPECT_EQ(w->InputText(), "1501");
+
   // Yes loads it.
   choosers.files = {Path("big.txt")};
   dialogs = ScriptedDialogs({"yes"});
