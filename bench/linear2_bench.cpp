@@ -71,7 +71,8 @@ void RunCommand(benchmark::State& state, Method method, std::vector<std::string>
     benchmark::DoNotOptimize(report.data());
   }
   if (report.empty()) state.SkipWithError("the command wrote no report");
-  if (report.find("非正定") != std::string::npos) state.SkipWithError("a leading minor stopped the test");
+  if (report.find("非正定") != std::string::npos)
+    state.SkipWithError("a leading minor stopped the test");
   if (int k = Sweeps(report)) state.counters["sweeps"] = k;
 }
 

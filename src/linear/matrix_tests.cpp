@@ -25,8 +25,7 @@ void CMatrixJudge(MethodContext& ctx) {
   const int n = *order;
   // One elimination of k³/3 steps per leading minor: about n⁴/12 in all.
   const uint64_t square = MatrixDoubles(n, n) + MatrixDoubles(n, 1);
-  if (!FitsOrTell(ctx, MatrixDoubles(n, n + 1) + MatrixDoubles(n, n), square * square / 12))
-    return;
+  if (!FitsOrTell(ctx, MatrixDoubles(n, n + 1) + MatrixDoubles(n, n), square * square / 12)) return;
   ctx.result.Clear();
   Matrix a(n, n + 1);
   ReadMatrixText(a, n, ctx.input);

@@ -137,10 +137,15 @@ void VectorModel(MethodContext& ctx) {
   }
   std::string out;
   AppendVectorLine(out, v, m, "    ");
-  out.append(kCrLf).append("以上是所要求解的向量，接下来输出向量的范数").append(kCrLf).append(kCrLf);
+  out.append(kCrLf)
+      .append("以上是所要求解的向量，接下来输出向量的范数")
+      .append(kCrLf)
+      .append(kCrLf);
   out.append("向量的1范数为： ");
   AppendPlainNumberText(out, sum);
-  out.append(kCrLf).append("向量的2范数为： ").append(RoundedNumberText(std::sqrt(squares), ctx.digits));
+  out.append(kCrLf)
+      .append("向量的2范数为： ")
+      .append(RoundedNumberText(std::sqrt(squares), ctx.digits));
   out.append(kCrLf).append("向量的无穷范数为： ");
   AppendPlainNumberText(out, largest);
   out.append(kCrLf);
@@ -153,7 +158,8 @@ void MatrixModel(MethodContext& ctx) {
   const int n = *order;
   // Aᵀ·A takes n³/2 steps, the power steps 30·n³.
   const uint64_t cube = MatrixDoubles(n, n) * static_cast<uint64_t>(n);
-  if (!FitsOrTell(ctx, MatrixDoubles(n, n + 1) + MatrixDoubles(n, n) + 2 * static_cast<uint64_t>(n + 1),
+  if (!FitsOrTell(ctx,
+                  MatrixDoubles(n, n + 1) + MatrixDoubles(n, n) + 2 * static_cast<uint64_t>(n + 1),
                   30 * cube + cube / 2))
     return;
   ctx.result.Clear();
@@ -180,7 +186,10 @@ void MatrixModel(MethodContext& ctx) {
 
   std::string out;
   AppendMatrixEcho(out, a, n, n, "    ");
-  out.append(kCrLf).append("以上是所要求解的矩阵，接下来输出矩阵的范数").append(kCrLf).append(kCrLf);
+  out.append(kCrLf)
+      .append("以上是所要求解的矩阵，接下来输出矩阵的范数")
+      .append(kCrLf)
+      .append(kCrLf);
   out.append("矩阵的1范数为： ");
   AppendPlainNumberText(out, norm1);
   out.append(kCrLf).append(kCrLf).append("矩阵的2范数为(参考值)： ");

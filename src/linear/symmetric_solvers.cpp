@@ -67,8 +67,8 @@ Vector RightHandSide(const Matrix& aug, int n) {
 
 void SqrtRoot(MethodContext& ctx) {
   ctx.result.Clear();
-  auto order = AskOrder(ctx.dialogs,
-                        "确定方程组的系数矩阵A是对称正定的后，输入方程组系数矩阵的阶数 n：");
+  auto order =
+      AskOrder(ctx.dialogs, "确定方程组的系数矩阵A是对称正定的后，输入方程组系数矩阵的阶数 n：");
   if (!order) return;
   const int n = *order;
   if (!FitsOrTell(ctx, SymmetricDoubles(n), EliminationSteps(n))) return;

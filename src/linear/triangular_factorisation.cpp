@@ -158,8 +158,7 @@ void LU_break(MethodContext& ctx) {
   out.append(kCrLf);
   AppendVectorLine(out, b, n, "    ");
   AppendSolution(out, L, U, y, x, n, "输出方程组的系数矩阵LU分解后的下三角矩阵L(n)",
-                 "输出方程组的系数矩阵LU分解后的上三角矩阵U(n)", d + 1, d,
-                 "LU分解法解线性方程组");
+                 "输出方程组的系数矩阵LU分解后的上三角矩阵U(n)", d + 1, d, "LU分解法解线性方程组");
   ctx.result.Append(out);
 }
 

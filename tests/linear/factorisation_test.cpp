@@ -175,7 +175,8 @@ TEST(SqrtRoot, NotPositiveDefiniteEndsWithAMessageAndAnEmptyPane) {
   for (const char* text : {"1 2 3\r\n2 1 3", "0 1 1\r\n1 2 3", "1 1 1\r\n1 1 2"}) {
     auto run = RunMethod(SqrtRoot, text, {"2"}, 6, "old");
     EXPECT_EQ(run.report, "") << text;
-    EXPECT_EQ(run.dialogs.Messages(), std::vector<std::string>{std::string(kSqrtRootNotPositiveMessage)})
+    EXPECT_EQ(run.dialogs.Messages(),
+              std::vector<std::string>{std::string(kSqrtRootNotPositiveMessage)})
         << text;
   }
   auto run = RunMethod(SqrtRoot, "4 2", {}, 6, "old");  // cleared before the question
@@ -242,7 +243,8 @@ TEST(Purase, ZeroPivotEndsWithAMessageAndAnEmptyPane) {
   for (const char* text : {"0 1 1\r\n1 1 2", "1 1 1\r\n1 1 2\r\n0 1 1"}) {
     auto run = RunMethod(Purase, text, {"3"}, 6, "old");
     EXPECT_EQ(run.report, "") << text;
-    EXPECT_EQ(run.dialogs.Messages(), std::vector<std::string>{std::string(kPuraseZeroPivotMessage)})
+    EXPECT_EQ(run.dialogs.Messages(),
+              std::vector<std::string>{std::string(kPuraseZeroPivotMessage)})
         << text;
   }
 }

@@ -109,8 +109,8 @@ TEST(Iterations, CoarsePrecisionIsQuestionedUntilYes) {
 
 TEST(Iterations, ConvergenceComparesTheChangeByModulus) {
   // From far above the solution the first change is -9: not converged yet.
-  auto run = RunMethod(JacobiDie, "2 0 0 2\r\n0 4 0 4\r\n0 0 5 5",
-                       {"1E-05", "3", "10", "10", "10"});
+  auto run =
+      RunMethod(JacobiDie, "2 0 0 2\r\n0 4 0 4\r\n0 0 5 5", {"1E-05", "3", "10", "10", "10"});
   EXPECT_NE(run.report.find("\r\n迭代2次 ， "), std::string::npos) << run.report;
 
   // Cancel at the precision prompt gives e = 0: only an unchanged sweep converges, which
@@ -134,10 +134,12 @@ TEST(Iterations, ZeroDiagonalAndDivergenceShowTheirMessagesAndNoReport) {
     const char* sweepLimit;
   };
   const Case cases[] = {
-      {JacobiDie, "此方法不合适,请选择其他方法!", "本方法不适合解此线形方程组，请用其他方法再试一下!"},
+      {JacobiDie, "此方法不合适,请选择其他方法!",
+       "本方法不适合解此线形方程组，请用其他方法再试一下!"},
       {Gauss_SeidelDie, "此方法不合适,请选择其他方！",
        "本方法不适合解此线形方程组，请用其他方法再试一下！"},
-      {SorDie, "此方法不合适,请选择其他方法！", "本方法不适合解此线形方程组，请用其他方法再试一下！"},
+      {SorDie, "此方法不合适,请选择其他方法！",
+       "本方法不适合解此线形方程组，请用其他方法再试一下！"},
   };
   for (const Case& c : cases) {
     auto run = RunMethod(c.method, "0 1 1\r\n1 1 2", {"1E-05", "2", "0", "0", "1"}, 6, "old");

@@ -149,8 +149,8 @@ TEST(StrictMatrixJudge, EqualityDoesNotPass) {
             "\r\n同时该矩阵也为非奇异矩阵。");
 
   // Moduli whose sum overflows are not dominated by any diagonal entry.
-  run = RunMethod(StrictMatrixJudge, "1.7E+308 1E+308 1E+308 0\r\n1E+308 1E+308 1.7E+308 0\r\n0 0 1 0",
-                  {"3"});
+  run = RunMethod(StrictMatrixJudge,
+                  "1.7E+308 1E+308 1E+308 0\r\n1E+308 1E+308 1.7E+308 0\r\n0 0 1 0", {"3"});
   EXPECT_NE(run.report.find("第 1 行对角元素"), std::string::npos);
 
   run = RunMethod(StrictMatrixJudge, "1", {"0"}, 6, "old");
