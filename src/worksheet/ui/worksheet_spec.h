@@ -3,24 +3,35 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 #include <vector>
 
 namespace tessaly {
+
+class Worksheet;
 
 enum class Command {
   FileNew, FileOpen, FileSave, FileSaveAs, Close,
   SelectAll, Cut, Copy, Paste, Delete, Nothing,
   Font, BackColor, DecimalDigits, DefaultLook,
   HelpFile, About,
+  Custom,  // runs the item's own handler
 };
 
 struct MenuItemSpec {
+  MenuItemSpec(QString name_, QString caption_, QString shortcut_ = {},
+               Command command_ = Command::Nothing, bool disabled_ = false, bool hidden_ = false,
+               std::function<void(Worksheet&)> handler_ = {})
+      : name(std::move(name_)), caption(std::move(caption_)), shortcut(std::move(shortcut_)),
+        command(command_), disabled(disabled_), hidden(hidden_), handler(std::move(handler_)) {}
+
   QString name;
   QString caption;
   QString shortcut;  // portable key text, e.g. "Ctrl+N"; empty for none
   Command command = Command::Nothing;
   bool disabled = false;
   bool hidden = false;
+  std::function<void(Worksheet&)> handler;  // for Command::Custom
 };
 
 struct MenuSpec {

@@ -142,7 +142,9 @@ void Worksheet::BuildMenus() {
       a->setEnabled(!item.disabled);
       a->setVisible(!item.hidden);
       const Command c = item.command;
-      if (c != Command::Nothing)
+      if (c == Command::Custom && item.handler)
+        connect(a, &QAction::triggered, this, [this, h = item.handler] { h(*this); });
+      else if (c != Command::Nothing)
         connect(a, &QAction::triggered, this, [this, c] { Run(c); });
       actions_[item.name] = a;
     }
@@ -372,7 +374,8 @@ void Worksheet::Run(Command command) {
     case Command::About:
       if (windows_) windows_->Show("FrmAbout");
       break;
-    case Command::Nothing: break;
+    case Command::Nothing:
+    case Command::Custom: break;
   }
 }
 

@@ -138,8 +138,9 @@ TEST_F(WorksheetFrame, MethodMenuEnabledOnlyForNonBlankInput) {
   for (QAction* a : uncoil->actions()) EXPECT_FALSE(a->isEnabled() && !a->isSeparator());
   linear->SetInputText("2 1 3\n1 2 3");
   OpenMenu(uncoil);
-  for (QAction* a : uncoil->actions())
+  for (QAction* a : uncoil->actions()) {
     if (!a->isSeparator()) EXPECT_EQ(a->isEnabled(), a->objectName() != "GaussApply");
+  }
 }
 
 TEST_F(WorksheetFrame, LinearFileMenuSwitchesSaveItems) {
