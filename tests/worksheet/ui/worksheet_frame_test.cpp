@@ -139,7 +139,9 @@ TEST_F(WorksheetFrame, MethodMenuEnabledOnlyForNonBlankInput) {
   linear->SetInputText("2 1 3\n1 2 3");
   OpenMenu(uncoil);
   for (QAction* a : uncoil->actions()) {
-    if (!a->isSeparator()) EXPECT_EQ(a->isEnabled(), a->objectName() != "GaussApply");
+    if (!a->isSeparator()) {
+      EXPECT_EQ(a->isEnabled(), a->objectName() != "GaussApply");
+    }
   }
 }
 
