@@ -45,44 +45,26 @@ QStringList ItemNames(QMenu* menu) {
   return out;
 }
 
-TEST_F(WorksheetFrame, MenusOfTheFourWindows) {
+TEST_F(WorksheetFrame, MenuStatesAndOrder) {
+  // Undo and restore items are inactive; the eigenvalue window hides them.
   std::unique_ptr<Worksheet> linear(CreateLinearFrm(Services()));
-  EXPECT_EQ(linear->windowTitle(), "线性方程组的数值解法");
-  EXPECT_EQ(ItemNames(linear->Menu("FileMenu")),
-            (QStringList{"FileNew", "FileOpen", "FileSave", "FileSaveAS", "FileExit"}));
-  EXPECT_EQ(ItemNames(linear->Menu("EditMenu")),
-            (QStringList{"EditSelectAll", "Edit", "EditCut", "EditCopy", "EditPaste", "EditDelete"}));
-  EXPECT_EQ(ItemNames(linear->Menu("Format")),
-            (QStringList{"FormatStyle", "FormatBackColor", "FormatDecimalDigits", "FormatDefault"}));
-  EXPECT_EQ(linear->Action("FileNew")->shortcut(), QKeySequence("Ctrl+N"));
-  EXPECT_EQ(linear->Action("EditDelete")->shortcut(), QKeySequence(Qt::Key_Delete));
-  EXPECT_EQ(linear->Action("EditDelete")->text(), "删除(&L)");
   EXPECT_FALSE(linear->Action("Edit")->isEnabled());
-  EXPECT_EQ(linear->Action("FormatBackColor")->text(), "背景色");
-
+  EXPECT_EQ(linear->Action("EditDelete")->shortcut(), QKeySequence(Qt::Key_Delete));
   std::unique_ptr<Worksheet> eigen(CreateMatrixCValueCVector(Services()));
   EXPECT_FALSE(eigen->Action("EditUndo")->isVisible());
   EXPECT_FALSE(eigen->Action("EditRecall")->isVisible());
-  EXPECT_EQ(eigen->Action("ShowBackcolor")->text(), "背景");
-  EXPECT_EQ(eigen->Action("File")->text(), "退出");
-
   std::unique_ptr<Worksheet> interp(CreateInsertValue(Services()));
   EXPECT_TRUE(interp->Action("EditRecall")->isVisible());
   EXPECT_FALSE(interp->Action("EditRecall")->isEnabled());
-  EXPECT_EQ(interp->Menu("mnuShow")->title(), "显示设置(&V)");
 
+  // The method menu stands between the display menu and Help, in registry order.
   std::unique_ptr<Worksheet> ultra(CreateUltra(Services()));
   EXPECT_EQ(MenuBarCaptions(*ultra),
             (QStringList{"文件(&F)", "编辑(&E)", "显示(&V)", "解方程(&C)", "帮助(&H)"}));
-  EXPECT_EQ(ItemNames(ultra->Menu("mnuEdit")),
-            (QStringList{"EditRecall", "EditCheckAll", "EditCopy", "EditCut", "EditPaste",
-                         "EditDelete"}));
   EXPECT_EQ(ItemNames(ultra->Menu("mnuCalculate")),
             (QStringList{"CalculateDichotomy", "CalculateIterative", "IterativeSpeedUp",
                          "CalculateAitken", "CalculateNewton", "CalculateXianJie"}));
-  EXPECT_EQ(ultra->Action("CalculateXianJie")->text(), "弦截法");
   EXPECT_EQ(ItemNames(ultra->Menu("munHelp")), (QStringList{"mnuHelpFile", "mnuAbout"}));
-  EXPECT_EQ(ultra->Menu("mnuShow")->actions().size(), 3);
 }
 
 TEST_F(WorksheetFrame, MethodMenusHoldOnlyBuiltMethods) {
