@@ -36,7 +36,7 @@ bool PlayTune(const QString& filePath, const QString& alias) {
     QStringList args;
   };
   const Player players[] = {
-      {"timidity", {"-q", filePath}},
+      {"timidity", {filePath}},
       {"fluidsynth", {"-n", "-i", filePath}},
   };
   for (const Player& p : players) {

@@ -6,6 +6,7 @@
 #include <QTest>
 
 #include "shell/ui/frm_exit.h"
+#include "shell/ui/services.h"
 #include "shell/ui/tessaly_window.h"
 #include "shell/ui/topic_windows.h"
 #include "shell/ui/twips.h"
@@ -117,6 +118,13 @@ TEST_F(Shell, MainWindowKeepsItsOuterSize) {
   QApplication::processEvents();
   EXPECT_EQ(main.frameGeometry().width(), TwipsToPx(Tessaly::kOuterWidth, &main));
   main.close();
+}
+
+TEST_F(Shell, HelpAndTuneStaySilentWithoutTheirFiles) {
+  EXPECT_FALSE(PlayTune("/no/such/folder/END.MID", kTuneAlias));
+  StopTune(kTuneAlias);
+  StopTune("never-opened");
+  ShowHelpFile(nullptr, "NoSuchHelp.CHM");
 }
 
 TEST_F(Shell, ExitSplashScrollsAndReenters) {
