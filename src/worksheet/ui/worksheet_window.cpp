@@ -398,8 +398,6 @@ void Worksheet::SetReport(const std::string& report) {
   report_ = report;
   text2_->setPlainText(QString::fromStdString(PaneTextFromReport(report)));
   text2_->document()->setModified(false);
-  text2_->moveCursor(QTextCursor::End);
-  text2_->ensureCursorVisible();
 }
 
 void Worksheet::RunMethod(const MethodEntry& method) {
