@@ -17,91 +17,118 @@ namespace {
 // every non-overlapping occurrence in one left-to-right scan, so a pass whose pattern is a run
 // of one character acts on every maximal run of that character on its own: p of them in a
 // row are replaced by one, so a run of L becomes L / p + L % p. The passes are computed here
-// from the runs directly, in as few scans as possible, with the same result.
+// from the runs directly, in one scan, with the same result.
 size_t RunAfterPasses(size_t length, std::initializer_list<size_t> passes) {
   for (size_t p : passes) length = length / p + length % p;
   return length;
 }
 
+// The passes are chained as stages that take the text one character at a time; each
+// stage hands what it keeps to the next. Every stage gives out at most as many characters as
+// it has taken, so the whole chain can write its result over the text it is reading.
+
+// Writes the characters it is given one after another from `out` on.
+struct PlainOutput {
+  char* out;
+  size_t written = 0;
+  void Put(char c) { out[written++] = c; }
+};
+
+// The passes "#####", "###" and "##" to "#".
+struct SeparatorRunsStage {
+  PlainOutput& next;
+  size_t run = 0;
+  void Put(char c) {
+    if (c == '#') {
+      ++run;
+      return;
+    }
+    Finish();
+    next.Put(c);
+  }
+  void Finish() {
+    for (run = RunAfterPasses(run, {5, 3, 2}); run > 0; --run) next.Put('#');
+  }
+};
+
+// Line breaks to "#", then the passes "#," -> "#" and ",#" -> "#". Neither pattern can
+// overlap itself, so the first pass drops every comma directly after a "#" and the second
+// every comma directly before a "#" in the text the first one left.
+struct RowSeparatorsStage {
+  SeparatorRunsStage& next;
+  char before = '\0';   // the previous character taken
+  char pending = '\0';  // the last character the first pass kept, not yet handed on
+  bool hasPending = false;
+  void Put(char c) {
+    if (c == '\n' || c == '\r') c = '#';
+    const bool dropped = c == ',' && before == '#';
+    before = c;
+    if (dropped) return;
+    if (hasPending && !(pending == ',' && c == '#')) next.Put(pending);
+    pending = c;
+    hasPending = true;
+  }
+  void Finish() {
+    if (hasPending) next.Put(pending);
+    hasPending = false;
+  }
+};
+
 // The blank collapsing: 9, 5, 3 and 2 blanks to one, every blank to a comma, ",," to ",".
 // Tells in doubledCommas whether the result still holds two commas in a row.
-std::string CollapseBlanks(std::string_view s, bool& doubledCommas) {
-  // The result is never longer than s, so it is written over a copy of s.
-  // (Through a plain pointer: writes through a char pointer could otherwise alias the
-  // string's own fields and force reloads in every step.)
-  std::string out(s);
-  char* p = out.data();
-  const size_t n = out.size();
-  size_t w = 0;
+template <typename Stage>
+void CollapseBlanks(const char* text, size_t n, Stage& next, bool& doubledCommas) {
   size_t i = 0;
   doubledCommas = false;
   while (i < n) {
-    const char c = p[i];
+    const char c = text[i];
     if (c != ' ' && c != ',') {
-      p[w++] = c;
       ++i;
+      next.Put(c);
       continue;
     }
     // A run of blanks and commas: after the blank passes it is a run of commas.
     size_t commas = 0;
-    while (i < n && (p[i] == ' ' || p[i] == ',')) {
-      if (p[i] == ',') {
+    while (i < n && (text[i] == ' ' || text[i] == ',')) {
+      if (text[i] == ',') {
         ++commas;
         ++i;
         continue;
       }
       size_t blanks = 0;
-      while (i < n && p[i] == ' ') ++blanks, ++i;
+      while (i < n && text[i] == ' ') ++blanks, ++i;
       commas += RunAfterPasses(blanks, {9, 5, 3, 2});
     }
     commas = RunAfterPasses(commas, {2});
     if (commas > 1) doubledCommas = true;
-    for (; commas > 0; --commas) p[w++] = ',';
+    for (; commas > 0; --commas) next.Put(',');
   }
-  out.resize(w);
+}
+
+// The whole text made ready for cutting into rows: blanks collapsed, line breaks turned
+// into "#" separators, a closing "#" appended and runs of separators collapsed.
+std::string PrepareText(std::string_view text, bool& doubledCommas) {
+  std::string s(TrimBlanks(text));
+  s.push_back('#');  // room for the closing separator
+  PlainOutput output{s.data()};
+  SeparatorRunsStage runs{output};
+  RowSeparatorsStage rows{runs};
+  CollapseBlanks(s.data(), s.size() - 1, rows, doubledCommas);
+  rows.Finish();
+  runs.Put('#');
+  runs.Finish();
+  s.resize(output.written);
+  return s;
+}
+
+// A row collapsed again.
+std::string CollapseRow(std::string_view row) {
+  std::string out(row);
+  PlainOutput output{out.data()};
+  bool unused = false;
+  CollapseBlanks(out.data(), out.size(), output, unused);
+  out.resize(output.written);
   return out;
-}
-
-// Line breaks to "#", then the passes "#," -> "#" and ",#" -> "#", in one scan. Neither
-// pattern can overlap itself, so the first pass drops every comma directly after a "#" and
-// the second every comma directly before a "#" in the text the first one left.
-void MarkRowSeparators(std::string& s) {
-  char* p = s.data();
-  const size_t n = s.size();
-  size_t w = 0;
-  char before = '\0';    // the previous character of the text
-  char pending = '\0';   // the last character the first pass kept, not yet written
-  bool hasPending = false;
-  for (size_t i = 0; i < n; ++i) {
-    char c = p[i];
-    if (c == '\n' || c == '\r') c = '#';
-    const bool dropped = c == ',' && before == '#';
-    before = c;
-    if (dropped) continue;
-    if (hasPending && !(pending == ',' && c == '#')) p[w++] = pending;
-    pending = c;
-    hasPending = true;
-  }
-  if (hasPending) p[w++] = pending;
-  s.resize(w);
-}
-
-// The passes "#####", "###" and "##" to "#".
-void CollapseSeparatorRuns(std::string& s) {
-  char* p = s.data();
-  const size_t n = s.size();
-  size_t w = 0;
-  size_t i = 0;
-  while (i < n) {
-    if (p[i] != '#') {
-      p[w++] = p[i++];
-      continue;
-    }
-    size_t run = 0;
-    while (i < n && p[i] == '#') ++run, ++i;
-    for (run = RunAfterPasses(run, {5, 3, 2}); run > 0; --run) p[w++] = '#';
-  }
-  s.resize(w);
 }
 
 // The value of an entry that is one numeral (an optional sign, digits with at most one
@@ -129,10 +156,7 @@ void ReadRows(Matrix& m, int n, int width, std::string_view text) {
   std::vector<double> scratch(static_cast<size_t>(width) + 1, 0.0);
 
   bool doubledCommas = false;
-  std::string s = CollapseBlanks(TrimBlanks(text), doubledCommas);
-  MarkRowSeparators(s);
-  s += '#';
-  CollapseSeparatorRuns(s);
+  const std::string s = PrepareText(text, doubledCommas);
 
   // The rest of the text still to read; rows are cut from its front without copying it.
   std::string_view rest = s;
@@ -147,8 +171,7 @@ void ReadRows(Matrix& m, int n, int width, std::string_view text) {
     std::string row;
     std::string_view t = rowText;
     if (doubledCommas) {
-      bool unused = false;
-      row = CollapseBlanks(TrimLeadingBlanks(rowText), unused);
+      row = CollapseRow(TrimLeadingBlanks(rowText));
       t = row;
     }
     for (int j = 1;;) {
