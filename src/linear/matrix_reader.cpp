@@ -19,6 +19,7 @@ namespace {
 // row are replaced by one, so a run of L becomes L / p + L % p. The passes are computed here
 // from the runs directly, in one scan, with the same result.
 size_t RunAfterPasses(size_t length, std::initializer_list<size_t> passes) {
+  if (length < 2) return length;  // the common single blank, comma or separator
   for (size_t p : passes) length = length / p + length % p;
   return length;
 }
