@@ -68,7 +68,7 @@ Formula& Formula::operator=(const Formula& other) {
 double Formula::Evaluate(double x, int& steps) const {
   const expr::Program& p = program_->program;
   steps = p.steps();
-  return p.Run(p.usesVar(0) ? expr::ScanValue(x) : 0.0, 0.0);
+  return p.Evaluate(x, 0.0);
 }
 
 // ---------------------------------------------------------------------------------------
@@ -140,8 +140,7 @@ FormulaXY& FormulaXY::operator=(const FormulaXY& other) {
 double FormulaXY::Evaluate(double x, double y) const {
   const Program& p = *program_;
   if (p.literal) return LiteralXY(p.canonical, x, p.yName, y);
-  return p.program.Run(p.program.usesVar(0) ? expr::ScanValue(x) : 0.0,
-                       p.program.usesVar(1) ? expr::ScanValue(y) : 0.0);
+  return p.program.Evaluate(x, y);
 }
 
 // ---------------------------------------------------------------------------------------

@@ -4,6 +4,8 @@
 #include <cmath>
 #include <memory>
 
+#include "expr/round15.h"
+
 namespace tessaly::expr {
 namespace {
 
@@ -100,6 +102,7 @@ Program::Program(const Template& t, int cap) {
   work.push_back({root, false});
   int depth = 0;
   auto emit = [&](Instr in, int delta) {
+    in.key = Key(in.code, in.op);
     code_.push_back(in);
     depth += delta;
     depth_ = std::max(depth_, depth);
@@ -110,15 +113,15 @@ Program::Program(const Template& t, int cap) {
     const Node& n = nodes[f.node];
     switch (n.kind) {
       case Kind::kConst:
-        emit({Code::kConst, Op::kNone, 0, n.value}, 1);
+        emit({Code::kConst, Op::kNone, 0, 0, n.value}, 1);
         break;
       case Kind::kVar:
         varMask_ |= 1 << n.var;
-        emit({Code::kVar, Op::kNone, n.var, 0}, 1);
+        emit({Code::kVar, Op::kNone, n.var, 0, 0}, 1);
         break;
       case Kind::kFunc:
         if (f.expanded) {
-          emit({Code::kFunc, n.op, 0, 0}, 0);
+          emit({Code::kFunc, n.op, 0, 0, 0}, 0);
         } else {
           work.push_back({f.node, true});
           work.push_back({n.a, false});
@@ -129,11 +132,13 @@ Program::Program(const Template& t, int cap) {
         const Node& b = nodes[n.b];
         if (IsLeaf(b)) {
           if (f.expanded) {
-            if (b.kind == Kind::kConst) {
-              emit({Code::kBinConst, n.op, 0, b.value}, 0);
+            if (b.kind == Kind::kConst && n.op == Op::kPow && b.value == 2) {
+              emit({Code::kSquare, n.op, 0, 0, 0}, 0);
+            } else if (b.kind == Kind::kConst) {
+              emit({Code::kBinConst, n.op, 0, 0, b.value}, 0);
             } else {
               varMask_ |= 1 << b.var;
-              emit({Code::kBinVar, n.op, b.var, 0}, 0);
+              emit({Code::kBinVar, n.op, b.var, 0, 0}, 0);
             }
           } else {
             work.push_back({f.node, true});
@@ -142,10 +147,10 @@ Program::Program(const Template& t, int cap) {
         } else if (IsLeaf(a)) {
           if (f.expanded) {
             if (a.kind == Kind::kConst) {
-              emit({Code::kConstBin, n.op, 0, a.value}, 0);
+              emit({Code::kConstBin, n.op, 0, 0, a.value}, 0);
             } else {
               varMask_ |= 1 << a.var;
-              emit({Code::kVarBin, n.op, a.var, 0}, 0);
+              emit({Code::kVarBin, n.op, a.var, 0, 0}, 0);
             }
           } else {
             work.push_back({f.node, true});
@@ -153,7 +158,7 @@ Program::Program(const Template& t, int cap) {
           }
         } else if (need[n.b] > need[n.a]) {
           if (f.expanded) {
-            emit({Code::kBinSwap, n.op, 0, 0}, -1);
+            emit({Code::kBinSwap, n.op, 0, 0, 0}, -1);
           } else {
             work.push_back({f.node, true});
             work.push_back({n.a, false});
@@ -161,7 +166,7 @@ Program::Program(const Template& t, int cap) {
           }
         } else {
           if (f.expanded) {
-            emit({Code::kBin, n.op, 0, 0}, -1);
+            emit({Code::kBin, n.op, 0, 0, 0}, -1);
           } else {
             work.push_back({f.node, true});
             work.push_back({n.b, false});
@@ -174,45 +179,74 @@ Program::Program(const Template& t, int cap) {
   }
 }
 
-namespace {
-
-inline double Binary(double a, Op op, double b) {
-  switch (op) {
-    case Op::kAdd: return a + b;
-    case Op::kSub: return a - b;
-    case Op::kMul: return a * b;
-    case Op::kDiv: return a / b;
-    default: return Operate(a, op, b);
-  }
+double Program::Evaluate(double x, double y) const {
+  if (constant_) return constantValue_;
+  if (varMask_ & 1) x = ScanValue(x);
+  if (varMask_ & 2) y = ScanValue(y);
+  if (code_.size() == 1) return code_[0].var ? y : x;  // the formula is a variable
+  return Run(x, y);
 }
-
-}  // namespace
 
 double Program::Run(double x, double y) const {
   if (constant_) return constantValue_;
-  const double vars[2] = {x, y};
-  double small[32];
-  std::unique_ptr<double[]> large;
-  double* st = small;
-  if (depth_ > 32) {
-    large.reset(new double[depth_]);
-    st = large.get();
+  if (depth_ > kSmallStack) {
+    std::vector<double> stack(depth_);
+    return RunOn(stack.data(), x, y);
   }
+  double stack[kSmallStack];  // every slot read is written first: the code is postfix
+  return RunOn(stack, x, y);
+}
+
+// One dispatch per instruction on the fused key; the operation is a constant in each case.
+#define TESSALY_BINARY_CASES(CODE, STORE, A, B)                                       \
+  case Key(CODE, Op::kAdd): STORE(A + B); break;                                    \
+  case Key(CODE, Op::kSub): STORE(A - B); break;                                    \
+  case Key(CODE, Op::kMul): STORE(A * B); break;                                    \
+  case Key(CODE, Op::kDiv): STORE(A / B); break;                                    \
+  case Key(CODE, Op::kIntDiv): STORE(IntegerDivide(A, B)); break;                   \
+  case Key(CODE, Op::kPow): STORE(Power(A, B)); break;
+#define TESSALY_FUNCTION_CASE(OP) \
+  case Key(Code::kFunc, Op::OP): st[sp] = Function(Op::OP, st[sp]); break;
+
+double Program::RunOn(double* st, double x, double y) const {
+  const double vars[2] = {x, y};
   int sp = -1;  // index of the top
+#define TOP(v) st[sp] = (v)
+#define POP_TOP(v) \
+  do {             \
+    double r_ = (v); \
+    st[--sp] = r_; \
+  } while (0)
   for (const Instr& in : code_) {
-    switch (in.code) {
-      case Code::kConst: st[++sp] = in.value; break;
-      case Code::kVar: st[++sp] = vars[in.var]; break;
-      case Code::kFunc: st[sp] = Function(in.op, st[sp]); break;
-      case Code::kBin: --sp; st[sp] = Binary(st[sp], in.op, st[sp + 1]); break;
-      case Code::kBinSwap: --sp; st[sp] = Binary(st[sp + 1], in.op, st[sp]); break;
-      case Code::kBinConst: st[sp] = Binary(st[sp], in.op, in.value); break;
-      case Code::kBinVar: st[sp] = Binary(st[sp], in.op, vars[in.var]); break;
-      case Code::kConstBin: st[sp] = Binary(in.value, in.op, st[sp]); break;
-      case Code::kVarBin: st[sp] = Binary(vars[in.var], in.op, st[sp]); break;
+    switch (in.key) {
+      case Key(Code::kConst, Op::kNone): st[++sp] = in.value; break;
+      case Key(Code::kVar, Op::kNone): st[++sp] = vars[in.var]; break;
+      case Key(Code::kSquare, Op::kPow): st[sp] = Square(st[sp]); break;
+      TESSALY_FUNCTION_CASE(kSin)
+      TESSALY_FUNCTION_CASE(kCos)
+      TESSALY_FUNCTION_CASE(kTan)
+      TESSALY_FUNCTION_CASE(kAtn)
+      TESSALY_FUNCTION_CASE(kExp)
+      TESSALY_FUNCTION_CASE(kLog)
+      TESSALY_FUNCTION_CASE(kLgg)
+      TESSALY_FUNCTION_CASE(kLg2)
+      TESSALY_FUNCTION_CASE(kSqr)
+      TESSALY_FUNCTION_CASE(kAbs)
+      TESSALY_BINARY_CASES(Code::kBin, POP_TOP, st[sp - 1], st[sp])
+      TESSALY_BINARY_CASES(Code::kBinSwap, POP_TOP, st[sp], st[sp - 1])
+      TESSALY_BINARY_CASES(Code::kBinConst, TOP, st[sp], in.value)
+      TESSALY_BINARY_CASES(Code::kBinVar, TOP, st[sp], vars[in.var])
+      TESSALY_BINARY_CASES(Code::kConstBin, TOP, in.value, st[sp])
+      TESSALY_BINARY_CASES(Code::kVarBin, TOP, vars[in.var], st[sp])
+      default: break;
     }
   }
+#undef TOP
+#undef POP_TOP
   return st[0];
 }
+
+#undef TESSALY_BINARY_CASES
+#undef TESSALY_FUNCTION_CASE
 
 }  // namespace tessaly::expr

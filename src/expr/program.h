@@ -22,14 +22,20 @@ enum class Code : uint8_t {
   kBinVar,    // top = top op variable var
   kConstBin,  // top = value op top
   kVarBin,    // top = variable var op top
+  kSquare,    // top = top ^ 2
 };
 
 struct Instr {
   Code code;
   Op op;
   uint8_t var;
+  uint16_t key;  // code and op together: the machine dispatches on it once
   double value;
 };
+
+constexpr uint16_t Key(Code code, Op op) {
+  return static_cast<uint16_t>((static_cast<unsigned>(code) << 5) | static_cast<unsigned>(op));
+}
 
 class Program {
  public:
@@ -41,8 +47,14 @@ class Program {
   // The value of the bottom slot for the given variable values (already as the scan reads
   // them).
   double Run(double x, double y) const;
+  // The value for x and y as the caller has them (each rounded to 15 significant digits
+  // first, if the result depends on it).
+  double Evaluate(double x, double y) const;
 
  private:
+  static constexpr int kSmallStack = 32;
+  double RunOn(double* stack, double x, double y) const;
+
   int steps_ = 0;
   uint8_t varMask_ = 0;
   int depth_ = 0;

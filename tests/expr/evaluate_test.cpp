@@ -250,6 +250,10 @@ TEST(ScanOperations, ApplyOperatorTable) {
   EXPECT_EQ(ApplyOperator(kNaN, '\\', 1), 0);
   // "^": invalid powers and overflow give 0.
   EXPECT_EQ(ApplyOperator(2, '^', 10), 1024);
+  // The square is the exactly rounded product, where std::pow misses the last place.
+  const double s = 0x1.d0342a7e025bap+1;
+  EXPECT_EQ(ApplyOperator(s, '^', 2), s * s);
+  EXPECT_EQ(ApplyOperator(1e200, '^', 2), 0);  // overflow
   EXPECT_EQ(ApplyOperator(2, '^', -1), 0.5);
   EXPECT_EQ(ApplyOperator(-2, '^', 3), -8);
   EXPECT_EQ(ApplyOperator(-8, '^', 1.0 / 3), 0);
