@@ -5,6 +5,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFontDialog>
+#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QInputDialog>
 #include <QLabel>
@@ -18,6 +19,16 @@ namespace tessaly {
 namespace {
 
 QString Q(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+
+// A short message would make the box narrower than its title: keep room for the title and
+// the title bar's buttons.
+void WidenForTitle(QMessageBox& box) {
+  auto* grid = qobject_cast<QGridLayout*>(box.layout());
+  if (!grid) return;
+  const int width = box.fontMetrics().horizontalAdvance(box.windowTitle()) + 120;
+  grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Minimum, QSizePolicy::Expanding),
+                grid->rowCount(), 0, 1, grid->columnCount());
+}
 
 }  // namespace
 
@@ -54,9 +65,11 @@ MsgResult QtDialogs::MsgBox(std::string_view text, MsgButtons buttons, MsgIcon i
     QPushButton* no = box.addButton("否(&N)", QMessageBox::NoRole);
     box.setDefaultButton(defaultButton == MsgDefault::First ? yes : no);
     box.setEscapeButton(no);
+    WidenForTitle(box);
     box.exec();
     return box.clickedButton() == yes ? MsgResult::Yes : MsgResult::No;
   }
+  WidenForTitle(box);
   QPushButton* ok = box.addButton("确定", QMessageBox::AcceptRole);
   box.setDefaultButton(ok);
   box.setEscapeButton(ok);
