@@ -5,6 +5,7 @@
 #include <QLocale>
 #include <QPointer>
 #include <QTranslator>
+#include <cstdio>
 
 #include "shell/ui/app_windows.h"
 #include "shell/ui/frm_exit.h"
@@ -12,6 +13,13 @@
 #include "shell/ui/topic_windows.h"
 
 int main(int argc, char** argv) {
+  // Without a display Qt would abort with a long message; say it in one line instead.
+  if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
+      qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+    std::fputs("tessaly: no display found; start it in a desktop session or under xvfb-run\n",
+               stderr);
+    return 1;
+  }
   QApplication app(argc, argv);
   QApplication::setApplicationName("Tessaly");
   QApplication::setApplicationVersion("1.0");
