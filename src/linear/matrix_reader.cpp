@@ -101,6 +101,10 @@ void CollapseBlanks(const char* text, size_t n, Stage& next, bool& doubledCommas
       commas += RunAfterPasses(blanks, {9, 5, 3, 2});
     }
     commas = RunAfterPasses(commas, {2});
+    if (commas == 1) {  // the usual single separator
+      next.Put(',');
+      continue;
+    }
     if (commas > 1) doubledCommas = true;
     for (; commas > 0; --commas) next.Put(',');
   }

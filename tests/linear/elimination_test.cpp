@@ -153,6 +153,18 @@ TEST(GaussFull, PivotsOnTheLargestEntryAndListsUnknownsInPivotOrder) {
             "x(2)=1\r\nx(1)=1\r\n"
             "\r\nGauss全主元消去法解线性方程组\r\n");
 
+  // In step 2 the largest entry of the trailing block, 2.5, stands in its second column:
+  // the columns 2 and 3 of B are exchanged over all rows, the finished first row included,
+  // and the unknowns come out in the order 1, 3, 2.
+  run = RunMethod(GaussFull, "4 1 2 12\r\n1 1 3 12\r\n1 2 1 8", {"3"});
+  EXPECT_EQ(run.report,
+            "  4  1  2  12\r\n  1  1  3  12\r\n  1  2  1  8\r\n"
+            "\r\n输出方程组增广矩阵选主元、消元后的结果\r\n"
+            "  4  2  1  12\r\n  0  2.5  0.75  9\r\n  0  0  1.6  3.2\r\n"
+            "\r\n输出求解结果：\r\n"
+            "x(1)=1\r\nx(3)=3\r\nx(2)=2\r\n"
+            "\r\nGauss全主元消去法解线性方程组\r\n");
+
   // n = 1: no elimination step.
   run = RunMethod(GaussFull, "4 2", {"1"});
   EXPECT_EQ(run.report,
