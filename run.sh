@@ -9,9 +9,9 @@ cmake -S . -B build -DCMAKE_BUILD_TYPE=Release -DTESSALY_TESTS=OFF > /dev/null
 cmake --build build -j"$(nproc)"
 
 if [[ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" && -x build/tessaly ]]; then
-  exec build/tessaly
+  exec build/tessaly "$@"
 fi
-echo "No display: solving examples/equation.txt by bisection with tessaly-cli instead."
+echo "No display found: solving the sample equation examples/equation.txt by bisection with tessaly-cli instead."
 build/tessaly-cli run Ultra.CalculateDichotomy --input examples/equation.txt \
   --answer 1 --answer 2 --answer 0.0001 --lf
 echo
