@@ -142,9 +142,14 @@ BENCHMARK(BM_Gauss1Report) ORDERS;
 BENCHMARK(BM_Method<Gauss_1>)->Name("BM_Gauss_1_Method") ORDERS;
 BENCHMARK(BM_Method<GaussTier>)->Name("BM_GaussTier_Method") ORDERS;
 BENCHMARK(BM_PlainElimination)
-    ->Args({100, 0})->Args({200, 0})->Args({400, 0})
-    ->Args({100, 1})->Args({200, 1})->Args({400, 1})
-    ->ArgNames({"n", "pivot"})->Unit(benchmark::kMillisecond);
+    ->Args({100, 0})
+    ->Args({200, 0})
+    ->Args({400, 0})
+    ->Args({100, 1})
+    ->Args({200, 1})
+    ->Args({400, 1})
+    ->ArgNames({"n", "pivot"})
+    ->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace tessaly

@@ -55,8 +55,8 @@ bool AppendShortDecimal(std::string& out, double v) {
     if (t >= 1e15) return false;
     if ((t + kTwo52) - kTwo52 != t || t / kPow10[k] != a) continue;
     char digits[24];
-    const int len =
-        static_cast<int>(std::to_chars(digits, digits + sizeof digits, static_cast<uint64_t>(t)).ptr - digits);
+    const int len = static_cast<int>(
+        std::to_chars(digits, digits + sizeof digits, static_cast<uint64_t>(t)).ptr - digits);
     if (v < 0) out += '-';
     if (len > k) {
       out.append(digits, len - k);

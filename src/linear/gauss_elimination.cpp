@@ -35,8 +35,7 @@ void EliminateBelow(Matrix& B, int n, int k, int cols, int places, double& m) {
   for (int i = k + 1; i <= n; ++i) {
     double* row = B.Row(i);
     SetIfFinite(m, row[k - 1] / pivotRow[k - 1]);
-    for (int j = k - 1; j < cols; ++j)
-      SetIfFinite(row[j], Round(row[j] - m * pivotRow[j], places));
+    for (int j = k - 1; j < cols; ++j) SetIfFinite(row[j], Round(row[j] - m * pivotRow[j], places));
   }
 }
 

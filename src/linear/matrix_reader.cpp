@@ -169,8 +169,8 @@ void ReadRows(Matrix& m, int n, int width, std::string_view text) {
 
   for (int i = 1; i <= n; ++i) {
     size_t hash = rest.find('#');
-    std::string_view rowText = hash == std::string_view::npos ? std::string_view{}
-                                                              : rest.substr(0, hash + 1);
+    std::string_view rowText =
+        hash == std::string_view::npos ? std::string_view{} : rest.substr(0, hash + 1);
     // The row is collapsed again. The text has no blanks left, so only a doubled comma
     // can change, and there is none unless the first collapsing left one.
     std::string row;
@@ -197,9 +197,7 @@ void ReadRows(Matrix& m, int n, int width, std::string_view text) {
 
 }  // namespace
 
-void ReadMatrixText(Matrix& m, int n, std::string_view text) {
-  ReadRows(m, n, n + 1, text);
-}
+void ReadMatrixText(Matrix& m, int n, std::string_view text) { ReadRows(m, n, n + 1, text); }
 
 Matrix ReadSquareMatrixText(int n, std::string_view text) {
   Matrix m(std::max(n, 0), std::max(n, 0));

@@ -24,15 +24,30 @@ std::string Oracle(double v) {
   return s == "-0" ? "0" : s;
 }
 
-void ExpectLikeOracle(double v) {
-  ASSERT_EQ(PlainNumberText(v), Oracle(v)) << "bits of " << v;
-}
+void ExpectLikeOracle(double v) { ASSERT_EQ(PlainNumberText(v), Oracle(v)) << "bits of " << v; }
 
 TEST(PlainNumberText, MatchesFifteenDigitRoundingOnManyValues) {
-  for (double v : {1e-4, 0.0001, 0.00009999999999999999, 1e-5, 1e15, 999999999999999.0,
-                   999999999999999.5, 0.1 + 0.2, 2.0 / 3, 1.0 / 3, 100000000000001.0,
-                   0.99999999999999994, 9.999999999999999e14, 123456789012345.6, 0.5, -0.25,
-                   1e22, 1e-300, 5e-324, 1.7976931348623157e308, 4503599627370497.0})
+  for (double v : {1e-4,
+                   0.0001,
+                   0.00009999999999999999,
+                   1e-5,
+                   1e15,
+                   999999999999999.0,
+                   999999999999999.5,
+                   0.1 + 0.2,
+                   2.0 / 3,
+                   1.0 / 3,
+                   100000000000001.0,
+                   0.99999999999999994,
+                   9.999999999999999e14,
+                   123456789012345.6,
+                   0.5,
+                   -0.25,
+                   1e22,
+                   1e-300,
+                   5e-324,
+                   1.7976931348623157e308,
+                   4503599627370497.0})
     ExpectLikeOracle(v);
 
   std::mt19937_64 rng(2024);
@@ -55,7 +70,8 @@ TEST(PlainNumberText, MatchesFifteenDigitRoundingOnManyValues) {
     std::memcpy(&v, &bits, sizeof v);
     if (!std::isfinite(v)) continue;
     ExpectLikeOracle(v);
-    ExpectLikeOracle(std::ldexp(static_cast<double>(rng() % 100000000), -static_cast<int>(rng() % 60)));
+    ExpectLikeOracle(
+        std::ldexp(static_cast<double>(rng() % 100000000), -static_cast<int>(rng() % 60)));
   }
 }
 
@@ -72,7 +88,9 @@ TEST(Round, MatchesNearbyintScaling) {
         v = std::ldexp(v, static_cast<int>(rng() % 60) - 30);
         break;
       }
-      case 1: v = (static_cast<double>(rng() % 2000000001) - 1e9) / 1e6; break;
+      case 1:
+        v = (static_cast<double>(rng() % 2000000001) - 1e9) / 1e6;
+        break;
       default: {
         uint64_t bits = rng();
         std::memcpy(&v, &bits, sizeof v);

@@ -246,9 +246,9 @@ TEST(EliminationMethods, AreRegisteredInMenuOrder) {
     if (e.window == "LinearFrm") linear.push_back(e.item + " " + e.caption);
     if (e.window == "MatrixCValueCVector") eigen.push_back(e.item + " " + e.caption);
   }
-  const std::vector<std::string> expected = {
-      "Gauss_1 Gauss消去法", "GaussTier Gauss列主元消去法", "GaussFull Gauss全主元消去法",
-      "A_matrix 列主元求逆矩阵", "A_range 列主元求行列式"};
+  const std::vector<std::string> expected = {"Gauss_1 Gauss消去法", "GaussTier Gauss列主元消去法",
+                                             "GaussFull Gauss全主元消去法",
+                                             "A_matrix 列主元求逆矩阵", "A_range 列主元求行列式"};
   ASSERT_GE(linear.size(), expected.size());
   EXPECT_EQ(std::vector<std::string>(linear.begin(), linear.begin() + 5), expected);
   EXPECT_NE(std::find(eigen.begin(), eigen.end(), "A_matrix 列主元求逆矩阵"), eigen.end());

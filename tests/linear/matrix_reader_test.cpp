@@ -59,8 +59,7 @@ TEST(ReadMatrixText, RowAndEntrySeparatorsGiveTheSameMatrix) {
   for (int k = 0; k < 11; ++k) ten += "\r\n";
   EXPECT_EQ(ReadAugmented(2, ten + "4 5 6"), expected);
   EXPECT_EQ(ReadAugmented(2, ten + "\r\n4 5 6"), (Rows{{1, 2, 3}, {0, 2, 3}}));
-  EXPECT_EQ(ReadAugmented(3, ten + "\r\n4 5 6"),
-            (Rows{{1, 2, 3, 0}, {0, 2, 3, 0}, {4, 5, 6, 0}}));
+  EXPECT_EQ(ReadAugmented(3, ten + "\r\n4 5 6"), (Rows{{1, 2, 3, 0}, {0, 2, 3, 0}, {4, 5, 6, 0}}));
 
   // Five commas are reduced only to two by the two ",," passes: an empty entry, value 0.
   EXPECT_EQ(ReadAugmented(2, "1,,,,,2\r\n4 5 6"), (Rows{{1, 0, 2}, {4, 5, 6}}));
@@ -102,12 +101,51 @@ TEST(ReadMatrixText, EntriesAreFormulas) {
 // the one the engine gives, as the last entry of a row (with the row's closing "#") and
 // as an inner entry.
 TEST(ReadMatrixText, NumeralsReadLikeTheExpressionEngine) {
-  std::vector<std::string> numerals = {
-      "0", "00", "-0", "+0", "0.0", "-0.0", "-.0", ".0", "0e5", "5", "+5", "-5", "5.", ".5",
-      "-.5", "+.25", "1e5", "1E5", "1e+5", "1E-5", "-1e-5", "2.5e+300", "1e308", "1.8e308",
-      "1e-320", "4.9e-324", "1e-400", "123456789012345678901234567890", "0.1", "0.3",
-      "9007199254740993", "1.00000000000000011102230246251565", "3.14159265358979",
-      "1e", "1e+", "1.2.3", "--3", "+-3", "-", ".", "-.", "0x10", "inf", "nan", "1d5"};
+  std::vector<std::string> numerals = {"0",
+                                       "00",
+                                       "-0",
+                                       "+0",
+                                       "0.0",
+                                       "-0.0",
+                                       "-.0",
+                                       ".0",
+                                       "0e5",
+                                       "5",
+                                       "+5",
+                                       "-5",
+                                       "5.",
+                                       ".5",
+                                       "-.5",
+                                       "+.25",
+                                       "1e5",
+                                       "1E5",
+                                       "1e+5",
+                                       "1E-5",
+                                       "-1e-5",
+                                       "2.5e+300",
+                                       "1e308",
+                                       "1.8e308",
+                                       "1e-320",
+                                       "4.9e-324",
+                                       "1e-400",
+                                       "123456789012345678901234567890",
+                                       "0.1",
+                                       "0.3",
+                                       "9007199254740993",
+                                       "1.00000000000000011102230246251565",
+                                       "3.14159265358979",
+                                       "1e",
+                                       "1e+",
+                                       "1.2.3",
+                                       "--3",
+                                       "+-3",
+                                       "-",
+                                       ".",
+                                       "-.",
+                                       "0x10",
+                                       "inf",
+                                       "nan",
+                                       "1d5"};
   std::mt19937 rng(12345);
   auto digits = [&](int count) {
     std::string s;
@@ -117,9 +155,13 @@ TEST(ReadMatrixText, NumeralsReadLikeTheExpressionEngine) {
   for (int k = 0; k < 3000; ++k) {
     std::string s;
     switch (rng() % 3) {
-      case 0: s += '-'; break;
-      case 1: break;
-      default: if (rng() % 4 == 0) s += '+';
+      case 0:
+        s += '-';
+        break;
+      case 1:
+        break;
+      default:
+        if (rng() % 4 == 0) s += '+';
     }
     s += digits(rng() % 12);
     if (rng() % 2) s += '.' + digits(rng() % 20);
@@ -179,9 +221,9 @@ Rows LiteralReading(int n, int width, std::string_view text) {
 }
 
 TEST(ReadMatrixText, AgreesWithTheLiteralPasses) {
-  const std::vector<std::string> pieces = {"1", "2.5", "-3", "1/2", "7", " ", " ", " ", "  ",
-                                           "    ", "          ", ",", ",", ",,,", "\r\n",
-                                           "\n", "\r\n\r\n", "#", "###", "\t"};
+  const std::vector<std::string> pieces = {
+      "1",          "2.5", "-3", "1/2", "7",    " ",  " ",        " ", "  ",  "    ",
+      "          ", ",",   ",",  ",,,", "\r\n", "\n", "\r\n\r\n", "#", "###", "\t"};
   std::mt19937 rng(99);
   for (int k = 0; k < 3000; ++k) {
     std::string text;
