@@ -11,4 +11,5 @@ CC=clang CXX=clang++ cmake -S "$root" -B "$root/build-fuzz" -DTESSALY_FUZZ=ON -D
 cmake --build "$root/build-fuzz" --target expr_fuzz -j"$(nproc)"
 mkdir -p "$root/build-fuzz/corpus-expr"
 exec "$root/build-fuzz/expr_fuzz" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
-  -max_len=8192 -print_final_stats=1 "$root/build-fuzz/corpus-expr" "$root/fuzz/corpus/expr"
+  -max_len=8192 -print_final_stats=1 -dict="$root/fuzz/expr.dict" \
+  "$root/build-fuzz/corpus-expr" "$root/fuzz/corpus/expr"

@@ -132,8 +132,9 @@ Program::Program(const Template& t, int cap) {
         const Node& b = nodes[n.b];
         if (IsLeaf(b)) {
           if (f.expanded) {
-            if (b.kind == Kind::kConst && n.op == Op::kPow && b.value == 2) {
-              emit({Code::kSquare, n.op, 0, 0, 0}, 0);
+            if (b.kind == Kind::kConst && n.op == Op::kPow && b.value >= 2 && b.value <= 8 &&
+                b.value == std::trunc(b.value)) {
+              emit({Code::kPowInt, n.op, static_cast<uint8_t>(b.value), 0, 0}, 0);
             } else if (b.kind == Kind::kConst) {
               emit({Code::kBinConst, n.op, 0, 0, b.value}, 0);
             } else {
@@ -221,7 +222,7 @@ double Program::RunOn(double* st, double x, double y) const {
     switch (in.key) {
       case Key(Code::kConst, Op::kNone): st[++sp] = in.value; break;
       case Key(Code::kVar, Op::kNone): st[++sp] = vars[in.var]; break;
-      case Key(Code::kSquare, Op::kPow): st[sp] = Square(st[sp]); break;
+      case Key(Code::kPowInt, Op::kPow): st[sp] = PowerConstInt(st[sp], in.var); break;
       TESSALY_FUNCTION_CASE(kSin)
       TESSALY_FUNCTION_CASE(kCos)
       TESSALY_FUNCTION_CASE(kTan)
