@@ -41,6 +41,32 @@ Digits15 SplitDigits(double v) {
   return d;
 }
 
+constexpr double kTwo52 = 4503599627370496.0;  // adding and subtracting it rounds to an integer
+
+// Writes the decimal t / 10^k (t > 0 a whole number of at most 15 digits, k <= 17) in the
+// plain form: no trailing zeros, no point for a whole value, a zero before the point.
+void AppendScaledInteger(std::string& out, bool negative, double t, int k) {
+  char digits[24];
+  const int len = static_cast<int>(
+      std::to_chars(digits, digits + sizeof digits, static_cast<uint64_t>(t)).ptr - digits);
+  if (negative) out += '-';
+  if (len > k) {
+    out.append(digits, len - k);
+    int fraction = k;
+    while (fraction > 0 && digits[len - k + fraction - 1] == '0') --fraction;
+    if (fraction > 0) {
+      out += '.';
+      out.append(digits + len - k, fraction);
+    }
+  } else {
+    int used = len;
+    while (digits[used - 1] == '0') --used;
+    out += "0.";
+    out.append(k - len, '0');
+    out.append(digits, used);
+  }
+}
+
 // The plain number text of the common values, written without the general digit split:
 // v is the nearest double to a decimal D with at most 15 significant digits, at most 17
 // decimals and a magnitude from 1E-04 to below 1E+15 (typed entries and rounded results
@@ -49,30 +75,11 @@ Digits15 SplitDigits(double v) {
 bool AppendShortDecimal(std::string& out, double v) {
   const double a = std::fabs(v);
   if (!(a >= 1e-4 && a < 1e15)) return false;
-  constexpr double kTwo52 = 4503599627370496.0;  // adding and subtracting it rounds to an integer
   for (int k = 0; k <= 17; ++k) {
     const double t = a * kPow10[k];
     if (t >= 1e15) return false;
     if ((t + kTwo52) - kTwo52 != t || t / kPow10[k] != a) continue;
-    char digits[24];
-    const int len = static_cast<int>(
-        std::to_chars(digits, digits + sizeof digits, static_cast<uint64_t>(t)).ptr - digits);
-    if (v < 0) out += '-';
-    if (len > k) {
-      out.append(digits, len - k);
-      int fraction = k;
-      while (fraction > 0 && digits[len - k + fraction - 1] == '0') --fraction;
-      if (fraction > 0) {
-        out += '.';
-        out.append(digits + len - k, fraction);
-      }
-    } else {
-      int used = len;
-      while (digits[used - 1] == '0') --used;
-      out += "0.";
-      out.append(k - len, '0');
-      out.append(digits, used);
-    }
+    AppendScaledInteger(out, v < 0, t, k);
     return true;
   }
   return false;
@@ -89,7 +96,6 @@ double Round(double v, int k) {
   // The nearest integer, halves to even: adding and subtracting 2^52 rounds a smaller
   // magnitude in the current (nearest-even) mode, as nearbyint does, without a library call;
   // larger magnitudes are whole already. The sign is put back so that -0.3 gives -0.
-  constexpr double kTwo52 = 4503599627370496.0;
   double magnitude = std::fabs(scaled);
   if (magnitude < kTwo52) magnitude = (magnitude + kTwo52) - kTwo52;
   return std::copysign(magnitude, scaled) / scale;
@@ -179,6 +185,28 @@ std::string RightAligned(std::string_view text, int width) {
 }
 
 std::string RoundedNumberText(double v, int k) { return PlainNumberText(Round(v, k)); }
+
+void AppendRoundedNumberText(std::string& out, double v, int k) {
+  // Round(v, k) is the integer t nearest to v * 10^k divided by 10^k, correctly rounded, so
+  // it is the nearest double to the decimal t / 10^k. When t has at most 15 digits and the
+  // decimal is 0 or at least 1E-04, that decimal is the text, written straight from t.
+  if (std::isfinite(v) && k >= 0 && k <= 17) {
+    const double scaled = v * kPow10[k];
+    const double magnitude = std::fabs(scaled);
+    if (magnitude < 1e15) {
+      const double t = (magnitude + kTwo52) - kTwo52;
+      if (t == 0) {
+        out += '0';
+        return;
+      }
+      if (k < 4 || t >= kPow10[k - 4]) {
+        AppendScaledInteger(out, scaled < 0, t, k);
+        return;
+      }
+    }
+  }
+  AppendPlainNumberText(out, Round(v, k));
+}
 
 double LeadingNumber(std::string_view text) {
   size_t i = 0;

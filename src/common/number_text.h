@@ -35,6 +35,7 @@ std::string RightAligned(std::string_view text, int width);
 
 // The plain number text of Round(v, k): the rounded number text with k digits.
 std::string RoundedNumberText(double v, int k);
+void AppendRoundedNumberText(std::string& out, double v, int k);
 
 // Leading-number reading of a typed answer: blanks skipped at the start, then the longest
 // prefix that forms a number (sign, digits, one decimal point, exponent part); 0 when none.

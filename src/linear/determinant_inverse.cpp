@@ -58,7 +58,7 @@ void A_range(MethodContext& ctx) {
   out += "\r\n行、列共交换 ";
   out += PlainIntegerText(swaps);
   out += " 次\r\n\r\n行列式的值为：\r\n   ";
-  AppendPlainNumberText(out, Round(det, d));
+  AppendRoundedNumberText(out, det, d);
   out += "\r\n\r\n选主元消去法的应用——求行列式的值。";
   ctx.result.Append(out);
 }
@@ -114,7 +114,7 @@ void A_matrix(MethodContext& ctx) {
     const double* row = w.Row(i);
     for (int j = n; j < width; ++j) {
       out += "  ";
-      AppendPlainNumberText(out, Round(row[j], d));
+      AppendRoundedNumberText(out, row[j], d);
     }
     out += kCrLf;
   }

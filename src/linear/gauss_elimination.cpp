@@ -56,7 +56,7 @@ void AppendSolution(std::string& out, const Vector& x, int n, int places,
     out += "x(";
     out += PlainIntegerText(number.empty() ? i : number[i]);
     out += ")=";
-    AppendPlainNumberText(out, Round(x(i), places));
+    AppendRoundedNumberText(out, x(i), places);
     out += kCrLf;
   }
 }

@@ -23,7 +23,7 @@ void AppendRoundedMatrix(std::string& out, const Matrix& m, int rows, int cols,
     const double* row = m.Row(i);
     for (int j = 0; j < cols; ++j) {
       out.append(separator);
-      AppendPlainNumberText(out, Round(row[j], k));
+      AppendRoundedNumberText(out, row[j], k);
     }
     out.append(kCrLf);
   }

@@ -75,6 +75,31 @@ TEST(PlainNumberText, MatchesFifteenDigitRoundingOnManyValues) {
   }
 }
 
+// The appended rounded number text is the plain number text of the rounded value.
+TEST(PlainNumberText, RoundedTextMatchesTextOfRoundedValue) {
+  std::mt19937_64 rng(31);
+  for (int i = 0; i < 300000; ++i) {
+    double v;
+    if (i % 2) {
+      v = (static_cast<double>(rng() % 2000000001) - 1e9) / std::pow(10.0, rng() % 16);
+    } else {
+      uint64_t bits = rng();
+      std::memcpy(&v, &bits, sizeof v);
+      if (std::isnan(v)) v = 1.5;
+    }
+    const int k = static_cast<int>(rng() % 20) - 1;
+    std::string text;
+    AppendRoundedNumberText(text, v, k);
+    ASSERT_EQ(text, PlainNumberText(Round(v, k))) << v << " to " << k << " decimals";
+  }
+  for (double v : {0.00005, -0.00005, 0.0001, 0.00015, -0.3, 999999999.9999999, 1e300})
+    for (int k = 0; k <= 17; ++k) {
+      std::string text;
+      AppendRoundedNumberText(text, v, k);
+      EXPECT_EQ(text, PlainNumberText(Round(v, k))) << v << " to " << k << " decimals";
+    }
+}
+
 // Round against the C library's nearbyint (halves to even in the default rounding mode),
 // minus zero included.
 TEST(Round, MatchesNearbyintScaling) {
