@@ -70,6 +70,19 @@ void BM_Gauss1Eliminate(benchmark::State& state) {
   }
 }
 
+// The elimination of GaussTier with its roundings, without reading or report.
+void BM_GaussTierEliminate(benchmark::State& state) {
+  const int n = static_cast<int>(state.range(0));
+  const Matrix a = ReadSystem(n);
+  for (auto _ : state) {
+    Matrix b = a;
+    Vector x(n);
+    elimination_detail::EliminateWithColumnPivots(b, n, 7);
+    elimination_detail::BackSubstitute(b, n, 7, x);
+    benchmark::DoNotOptimize(x(1));
+  }
+}
+
 // The report of Gauss_1: the echo, the eliminated matrix and the solution.
 void BM_Gauss1Report(benchmark::State& state) {
   const int n = static_cast<int>(state.range(0));
@@ -138,6 +151,7 @@ void BM_PlainElimination(benchmark::State& state) {
 #define ORDERS ->Arg(100)->Arg(200)->Arg(400)->Unit(benchmark::kMillisecond)
 BENCHMARK(BM_Read) ORDERS;
 BENCHMARK(BM_Gauss1Eliminate) ORDERS;
+BENCHMARK(BM_GaussTierEliminate) ORDERS;
 BENCHMARK(BM_Gauss1Report) ORDERS;
 BENCHMARK(BM_Method<Gauss_1>)->Name("BM_Gauss_1_Method") ORDERS;
 BENCHMARK(BM_Method<GaussTier>)->Name("BM_GaussTier_Method") ORDERS;

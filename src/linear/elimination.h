@@ -51,6 +51,11 @@ uint64_t EliminationSteps(int n);
 // division that fails leaves the multiplier of the previous row.
 void EliminateBelow(Matrix& B, int n, int k, int cols, int places, double& m);
 
+// Column-pivot elimination of the augmented matrix B (n by n + 1): in step k the row with
+// the largest entry of column k from row k on is exchanged with row k over columns
+// k .. n + 1, then the rows below are eliminated as by EliminateBelow.
+void EliminateWithColumnPivots(Matrix& B, int n, int places);
+
 // x(n) = B(n, n + 1) / B(n, n), then x(k) for k = n - 1 down to 1, each rounded to
 // `places` decimals; a division that fails leaves its unknown at 0.
 void BackSubstitute(const Matrix& B, int n, int places, Vector& x);

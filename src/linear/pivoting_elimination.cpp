@@ -28,6 +28,22 @@ void AppendPivotedMatrices(std::string& out, const Matrix& a, const Matrix& b, i
 
 }  // namespace
 
+void elimination_detail::EliminateWithColumnPivots(Matrix& B, int n, int places) {
+  double m = 0;
+  for (int k = 1; k <= n; ++k) {
+    // The first of equally large candidates stays the pivot row.
+    int p = k;
+    for (int i = k + 1; i <= n; ++i)
+      if (std::fabs(B(p, k)) < std::fabs(B(i, k))) p = i;
+    if (p != k) {
+      double* rk = B.Row(k);
+      double* rp = B.Row(p);
+      for (int j = k - 1; j <= n; ++j) std::swap(rk[j], rp[j]);  // columns k .. n + 1
+    }
+    EliminateBelow(B, n, k, n + 1, places, m);
+  }
+}
+
 void EliminantFirst(Matrix& S, int m, int digits) {
   double f = 0;
   const double* first = S.Row(1);
@@ -52,18 +68,7 @@ void GaussTier(MethodContext& ctx) {
   ReadMatrixText(a, n, TrimBlanks(ctx.input));
   Matrix b = a;
 
-  double m = 0;
-  for (int k = 1; k <= n; ++k) {
-    int p = k;
-    for (int i = k + 1; i <= n; ++i)
-      if (std::fabs(b(p, k)) < std::fabs(b(i, k))) p = i;
-    if (p != k) {
-      double* rk = b.Row(k);
-      double* rp = b.Row(p);
-      for (int j = k - 1; j <= n; ++j) std::swap(rk[j], rp[j]);
-    }
-    EliminateBelow(b, n, k, n + 1, d + 1, m);
-  }
+  EliminateWithColumnPivots(b, n, d + 1);
   BackSubstitute(b, n, d + 1, x);
 
   std::string out;
