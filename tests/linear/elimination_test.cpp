@@ -179,6 +179,9 @@ TEST(GaussFull, PivotsOnTheLargestEntryAndListsUnknownsInPivotOrder) {
 TEST(GaussFull, CancelLeavesTheResultPane) {
   auto run = RunMethod(GaussFull, "1 2", {}, 6, "old report");
   EXPECT_EQ(run.report, "old report");
+  ASSERT_EQ(run.dialogs.Shown().size(), 1u);
+  EXPECT_EQ(run.dialogs.Shown()[0].text, kSystemPrompt);
+  EXPECT_EQ(run.dialogs.Shown()[0].title, "Tessaly v1.0");
 }
 
 // Reads the "x(i)=value" lines of a report into the unknowns they name.
