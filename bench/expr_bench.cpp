@@ -95,6 +95,20 @@ void BM_Muparser(benchmark::State& state) {
   }
 }
 
+// Matrix and table entries: EvaluateConstantText (normalisation included) per entry.
+void BM_ConstantText(benchmark::State& state) {
+  static const char* const kEntries[] = {"12.34", "-7", "0.001", "2.5E-3", "1/3", "sqr(2)",
+                                         "pi/4", "-1.5e+2"};
+  const char* entry = kEntries[state.range(0)];
+  std::string text;
+  for (auto _ : state) {
+    text.assign(entry);
+    benchmark::DoNotOptimize(EvaluateConstantText(text));
+  }
+  state.SetLabel(entry);
+}
+BENCHMARK(BM_ConstantText)->DenseRange(0, 7);
+
 // Registered formula by formula, the four evaluators side by side, so that a change of
 // machine load during the run falls on all four alike.
 void RegisterAll() {

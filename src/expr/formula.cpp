@@ -147,34 +147,36 @@ double FormulaXY::Evaluate(double x, double y) const {
 
 namespace {
 
-// A few compiled texts per thread, most recently used first.
+// A few compiled texts per thread, most recently used first. The key is the text and, for
+// f(x, y), the name of the second variable.
 template <class Compiled, size_t N>
 class Cache {
  public:
   template <class Make>
-  const Compiled& Get(std::string_view key, Make make) {
+  const Compiled& Get(std::string_view text, std::string_view name, Make make) {
     for (size_t i = 0; i < used_; ++i) {
-      if (keys_[i] == key) {
+      if (entries_[i].text == text && entries_[i].name == name) {
         if (i != 0) Promote(i);
-        return values_[0];
+        return entries_[0].compiled;
       }
     }
     size_t slot = used_ < N ? used_++ : N - 1;
-    keys_[slot].assign(key);
-    values_[slot] = make();
+    entries_[slot].text.assign(text);
+    entries_[slot].name.assign(name);
+    entries_[slot].compiled = make();
     Promote(slot);
-    return values_[0];
+    return entries_[0].compiled;
   }
 
  private:
+  struct Entry {
+    std::string text, name;
+    Compiled compiled;
+  };
   void Promote(size_t i) {
-    for (; i > 0; --i) {
-      std::swap(keys_[i], keys_[i - 1]);
-      std::swap(values_[i], values_[i - 1]);
-    }
+    for (; i > 0; --i) std::swap(entries_[i], entries_[i - 1]);
   }
-  std::array<std::string, N> keys_;
-  std::array<Compiled, N> values_;
+  std::array<Entry, N> entries_;
   size_t used_ = 0;
 };
 
@@ -182,18 +184,12 @@ class Cache {
 
 double EvaluateFormula(std::string_view canonical, double x, int& steps) {
   thread_local Cache<Formula, 8> cache;
-  return cache.Get(canonical, [&] { return Formula(canonical); }).Evaluate(x, steps);
+  return cache.Get(canonical, {}, [&] { return Formula(canonical); }).Evaluate(x, steps);
 }
 
 double EvaluateFormulaXY(std::string_view canonical, double x, std::string_view yName, double y) {
   thread_local Cache<FormulaXY, 8> cache;
-  // The key holds the name and the text; the name's length first keeps keys apart.
-  thread_local std::string key;
-  key.assign(std::to_string(yName.size()));
-  key += ':';
-  key.append(yName);
-  key.append(canonical);
-  return cache.Get(key, [&] { return FormulaXY(canonical, yName); }).Evaluate(x, y);
+  return cache.Get(canonical, yName, [&] { return FormulaXY(canonical, yName); }).Evaluate(x, y);
 }
 
 double EvaluateConstantText(std::string& entry) {

@@ -59,9 +59,19 @@ void MarkSigns(std::string& s) {
   s = std::move(out);
 }
 
+// True when no step changes the text: digits and points, with at most a sign in front
+// (a plain numeral, the usual matrix entry).
+bool IsPlainNumeral(std::string_view t) {
+  size_t i = !t.empty() && (t[0] == '+' || t[0] == '-') ? 1 : 0;
+  for (; i < t.size(); ++i)
+    if (!((t[i] >= '0' && t[i] <= '9') || t[i] == '.')) return false;
+  return true;
+}
+
 }  // namespace
 
 std::string NormalizeFormula(std::string_view text) {
+  if (IsPlainNumeral(text)) return std::string(text);
   std::string s(text);
   ReplaceIn(s, "f(x)=", "");                                    // 1
   ReplaceIn(s, "f(x)", "");                                     // 2

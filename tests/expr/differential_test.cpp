@@ -174,7 +174,12 @@ std::string Expression(std::mt19937_64& rng, int depth) {
     case 1: return Numeral(rng);
     case 2: return rng() % 2 ? "pi" : "x";
     case 3: return std::string(kFunctions[rng() % 10]) + "(" + Expression(rng, depth - 1) + ")";
-    case 4: return "(" + Expression(rng, depth - 1) + ")";
+    case 4: {
+      std::string t = "(";
+      t += Expression(rng, depth - 1);
+      t += ')';
+      return t;
+    }
     case 5: return std::string(rng() % 2 ? "(-" : "(+") + Expression(rng, depth - 1) + ")";
     default:
       return Expression(rng, depth - 1) + kOps[rng() % 9] + Expression(rng, depth - 1);
@@ -228,7 +233,8 @@ TEST(ExprDifferential, LongAndDeeplyNestedFormulasMatchTheLiteralScan) {
     texts.push_back(nested);
     std::string neg;
     for (int i = 0; i < depth / 4; ++i) neg += "(-";
-    neg += "x" + std::string(depth / 4, ')');
+    neg += 'x';
+    neg.append(depth / 4, ')');
     texts.push_back(neg);
   }
   for (int terms : {100, 1000, 1249, 1250, 1251, 2000}) {
@@ -237,7 +243,8 @@ TEST(ExprDifferential, LongAndDeeplyNestedFormulasMatchTheLiteralScan) {
     texts.push_back(sum);
     std::string right;
     for (int i = 0; i < terms / 2; ++i) right += "x^(";
-    right += "1" + std::string(terms / 2, ')');
+    right += '1';
+    right.append(terms / 2, ')');
     texts.push_back(right);
   }
   for (int i = 0; i < 20; ++i) texts.push_back(Expression(rng, 10));

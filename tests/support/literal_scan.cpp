@@ -83,14 +83,14 @@ std::string LiteralNormalizeFormula(std::string_view text) {
     char before = b > 0 ? s[b - 1] : '\0';
     bool digit = (after >= '0' && after <= '9') || after == '.';
     if (digit && pos != 1 && before != '+' && before != '-' && before != '(')
-      s.insert(b + 1, "+");
+      s.insert(s.begin() + static_cast<std::ptrdiff_t>(b + 1), '+');
     start = pos + 2;
     if (start >= 32767) break;
   }
   s = Replace(s, "pi", "+3.14159265358979");
   if (s.size() >= 2 && (s[0] == '+' || s[0] == '-') &&
       ((s[1] >= 'a' && s[1] <= 'z') || s[1] == '('))
-    s = "0" + s;
+    s.insert(0, 1, '0');
   s = Replace(s, "exp", "eyp");
   s = Replace(s, "log10", "lgg");
   s = Replace(s, "log2", "lg2");
