@@ -4,8 +4,8 @@
 
 namespace tessaly {
 
-WorksheetSpec MatrixCValueCVectorSpec() {
-  WorksheetSpec s;
+WorksheetDescription MatrixCValueCVectorDescription() {
+  WorksheetDescription s;
   s.name = "MatrixCValueCVector";
   s.caption = "矩阵的特征值及特征向量的计算";
   s.splitterTwips = 100;
@@ -70,7 +70,7 @@ WorksheetSpec MatrixCValueCVectorSpec() {
 }
 
 Worksheet* CreateMatrixCValueCVector(WorksheetServices services) {
-  return new Worksheet(MatrixCValueCVectorSpec(), services);
+  return new Worksheet(MatrixCValueCVectorDescription(), services);
 }
 
 }  // namespace tessaly

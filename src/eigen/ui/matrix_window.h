@@ -5,7 +5,7 @@
 
 namespace tessaly {
 
-WorksheetSpec MatrixCValueCVectorSpec();
+WorksheetDescription MatrixCValueCVectorDescription();
 Worksheet* CreateMatrixCValueCVector(WorksheetServices services);
 
 }  // namespace tessaly

@@ -2,8 +2,8 @@
 
 namespace tessaly {
 
-WorksheetSpec InsertValueSpec() {
-  WorksheetSpec s;
+WorksheetDescription InsertValueDescription() {
+  WorksheetDescription s;
   s.name = "InsertValue";
   s.caption = "插值法与最小二乘法曲线拟合";
   s.splitterTwips = 50;
@@ -67,7 +67,7 @@ WorksheetSpec InsertValueSpec() {
 }
 
 Worksheet* CreateInsertValue(WorksheetServices services) {
-  return new Worksheet(InsertValueSpec(), services);
+  return new Worksheet(InsertValueDescription(), services);
 }
 
 }  // namespace tessaly

@@ -5,7 +5,7 @@
 
 namespace tessaly {
 
-WorksheetSpec InsertValueSpec();
+WorksheetDescription InsertValueDescription();
 Worksheet* CreateInsertValue(WorksheetServices services);
 
 }  // namespace tessaly

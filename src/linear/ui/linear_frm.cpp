@@ -4,8 +4,8 @@
 
 namespace tessaly {
 
-WorksheetSpec LinearFrmSpec() {
-  WorksheetSpec s;
+WorksheetDescription LinearFrmDescription() {
+  WorksheetDescription s;
   s.name = "LinearFrm";
   s.caption = "线性方程组的数值解法";
   s.splitterTwips = 100;
@@ -78,7 +78,7 @@ WorksheetSpec LinearFrmSpec() {
 }
 
 Worksheet* CreateLinearFrm(WorksheetServices services) {
-  return new Worksheet(LinearFrmSpec(), services);
+  return new Worksheet(LinearFrmDescription(), services);
 }
 
 }  // namespace tessaly

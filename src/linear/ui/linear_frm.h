@@ -5,7 +5,7 @@
 
 namespace tessaly {
 
-WorksheetSpec LinearFrmSpec();
+WorksheetDescription LinearFrmDescription();
 Worksheet* CreateLinearFrm(WorksheetServices services);
 
 }  // namespace tessaly

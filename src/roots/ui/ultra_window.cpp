@@ -2,8 +2,8 @@
 
 namespace tessaly {
 
-WorksheetSpec UltraSpec() {
-  WorksheetSpec s;
+WorksheetDescription UltraDescription() {
+  WorksheetDescription s;
   s.name = "Ultra";
   s.caption = "非线性方程的数值解法";
   s.topBottom = true;
@@ -57,6 +57,6 @@ WorksheetSpec UltraSpec() {
   return s;
 }
 
-Worksheet* CreateUltra(WorksheetServices services) { return new Worksheet(UltraSpec(), services); }
+Worksheet* CreateUltra(WorksheetServices services) { return new Worksheet(UltraDescription(), services); }
 
 }  // namespace tessaly

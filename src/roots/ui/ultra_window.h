@@ -5,7 +5,7 @@
 
 namespace tessaly {
 
-WorksheetSpec UltraSpec();
+WorksheetDescription UltraDescription();
 Worksheet* CreateUltra(WorksheetServices services);
 
 }  // namespace tessaly

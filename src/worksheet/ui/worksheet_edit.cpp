@@ -118,7 +118,7 @@ void Worksheet::DefaultLook() {
   const QPalette system = QApplication::palette();
   for (QWidget* pane : {Text1(), static_cast<QWidget*>(text2_)}) {
     QFont f = pane->font();
-    if (spec_.defaultSetsFontName) f.setFamilies(PaneFontFamilies());
+    if (description_.defaultSetsFontName) f.setFamilies(PaneFontFamilies());
     f.setPointSize(9);
     f.setBold(false);
     f.setItalic(false);
@@ -130,14 +130,14 @@ void Worksheet::DefaultLook() {
     p.setColor(QPalette::Base, system.color(QPalette::Base));
     pane->setPalette(p);
   }
-  if (spec_.digitsMax > 0) digits_ = kDefaultDigits;
+  if (description_.digitsMax > 0) digits_ = kDefaultDigits;
 }
 
 void Worksheet::SetDecimalDigits() {
-  if (spec_.digitsMax <= 0) return;
-  const std::string answer = dialogs_->InputBox(spec_.digitsPrompt.toStdString(), "设置小数数位",
+  if (description_.digitsMax <= 0) return;
+  const std::string answer = dialogs_->InputBox(description_.digitsPrompt.toStdString(), "设置小数数位",
                                                 PlainIntegerText(digits_));
-  digits_ = ParseDecimalDigits(answer, spec_.digitsMax);
+  digits_ = ParseDecimalDigits(answer, description_.digitsMax);
 }
 
 }  // namespace tessaly

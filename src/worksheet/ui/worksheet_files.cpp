@@ -21,11 +21,11 @@ void Worksheet::Message(const QString& text) {
 void Worksheet::FileNew() {
   SetInputText(QString());
   SetReport(std::string());
-  if (spec_.newResetsStatus) SetStatus("状态");
+  if (description_.newResetsStatus) SetStatus("状态");
 }
 
 void Worksheet::FileOpen() {
-  const FileMessages& m = spec_.messages;
+  const FileMessages& m = description_.messages;
   const QString path = choosers_->OpenFileName(this, kFileFilter);
   if (path.isEmpty()) {
     Message(m.openCancel);
@@ -38,7 +38,7 @@ void Worksheet::FileOpen() {
   }
   const QString fullPath = QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath());
 
-  if (spec_.openFirstLineOnly) {
+  if (description_.openFirstLineOnly) {
     // The formula window takes the first line only.
     SetInputText(QString());
     SetReport(std::string());
@@ -64,7 +64,7 @@ void Worksheet::FileOpen() {
       return;
     }
   }
-  if (spec_.refuseLargeFiles && size > kRefuseAboveBytes) {
+  if (description_.refuseLargeFiles && size > kRefuseAboveBytes) {
     dialogs_->MsgBox("文件太大，不能打开！", MsgButtons::Ok, MsgIcon::Critical, "警告");
     return;
   }
@@ -120,7 +120,7 @@ bool Worksheet::WriteReport(const QString& fileName) {
 }
 
 void Worksheet::FileSave() {
-  const FileMessages& m = spec_.messages;
+  const FileMessages& m = description_.messages;
   if (ReportText().empty()) {
     Message(m.emptyResult);
     return;
@@ -144,7 +144,7 @@ void Worksheet::FileSave() {
 }
 
 void Worksheet::FileSaveAs() {
-  const FileMessages& m = spec_.messages;
+  const FileMessages& m = description_.messages;
   const QString name = choosers_->SaveFileName(this, kFileFilter, QString());
   if (name.isEmpty()) {
     Message(m.saveAsCancel);

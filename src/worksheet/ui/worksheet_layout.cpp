@@ -33,23 +33,23 @@ void Worksheet::Form_Resize() {
   const QSize frame = frameGeometry().size() - geometry().size();
   const double outerW = Twips(width() + frame.width());
   const double outerH = Twips(height() + frame.height());
-  const double w = SnapOuterSize(outerW, spec_.minOuterTwips);
-  const double h = SnapOuterSize(outerH, spec_.minOuterTwips);
+  const double w = SnapOuterSize(outerW, description_.minOuterTwips);
+  const double h = SnapOuterSize(outerH, description_.minOuterTwips);
   if (w != outerW || h != outerH) {
     resize(Px(w) - frame.width(), Px(h) - frame.height());
     return;  // the resize comes back here with the new size
   }
-  if (spec_.topBottom) {
+  if (description_.topBottom) {
     LayoutTopBottom();
     return;
   }
   SizeControls(split_);
   const double H = Twips(central_->height());
   if (H <= 0) return;
-  Text1()->setGeometry(Px(spec_.inputLeftTwips), 0, Px(split_), Px(H));
-  imgSplitter_->setGeometry(Px(spec_.inputLeftTwips + split_), 0, Px(spec_.splitterTwips), Px(H));
-  const double resultLeft = spec_.inputLeftTwips + split_ + spec_.splitterTwips;
-  const double resultWidth = OuterWidthTwips() - split_ - spec_.splitterTwips - kBorderTwips;
+  Text1()->setGeometry(Px(description_.inputLeftTwips), 0, Px(split_), Px(H));
+  imgSplitter_->setGeometry(Px(description_.inputLeftTwips + split_), 0, Px(description_.splitterTwips), Px(H));
+  const double resultLeft = description_.inputLeftTwips + split_ + description_.splitterTwips;
+  const double resultWidth = OuterWidthTwips() - split_ - description_.splitterTwips - kBorderTwips;
   text2_->setGeometry(Px(resultLeft), 0, std::max(0, Px(resultWidth)), Px(H));
   imgSplitter_->raise();
 }
@@ -60,29 +60,29 @@ void Worksheet::SizeControls(double x) {
   const int top = Text1()->y();
   const int height = Text1()->height();
   Text1()->setGeometry(Text1()->x(), top, Px(x), height);
-  imgSplitter_->setGeometry(Px(x), top, Px(spec_.splitterTwips), height);
-  const double resultWidth = OuterWidthTwips() - (x + kBorderTwips) - spec_.splitterTwips;
-  text2_->setGeometry(Px(x + spec_.splitterTwips), top, std::max(0, Px(resultWidth)), height);
+  imgSplitter_->setGeometry(Px(x), top, Px(description_.splitterTwips), height);
+  const double resultWidth = OuterWidthTwips() - (x + kBorderTwips) - description_.splitterTwips;
+  text2_->setGeometry(Px(x + description_.splitterTwips), top, std::max(0, Px(resultWidth)), height);
   if (progress_ && progress_->isVisible())
     progress_->setGeometry(Text1()->x(), progress_->y(), Text1()->width(), progress_->height());
 }
 
 void Worksheet::LayoutTopBottom() {
   const double H = Twips(central_->height());
-  if (H <= spec_.splitterTwips) return;
+  if (H <= description_.splitterTwips) return;
   const double top = 50;
   const double width = OuterWidthTwips() - 200;
   if (inputHeight_ <= 0) inputHeight_ = kSingleLineTwips;
   Text1()->setGeometry(0, Px(top), Px(width), Px(inputHeight_));
-  imgSplitter_->setGeometry(0, Px(top + inputHeight_), Px(width), Px(spec_.splitterTwips));
-  const double resultTop = inputHeight_ + spec_.splitterTwips;
-  const double resultHeight = H - inputHeight_ - spec_.splitterTwips;
+  imgSplitter_->setGeometry(0, Px(top + inputHeight_), Px(width), Px(description_.splitterTwips));
+  const double resultTop = inputHeight_ + description_.splitterTwips;
+  const double resultHeight = H - inputHeight_ - description_.splitterTwips;
   text2_->setGeometry(0, Px(resultTop), Px(width), std::max(0, Px(resultHeight)));
   imgSplitter_->raise();
 }
 
 void Worksheet::SplitterMouseDown() {
-  if (spec_.topBottom) {
+  if (description_.topBottom) {
     ghost_ = Twips(imgSplitter_->y());
     picSplitter_->setGeometry(0, imgSplitter_->y(), width(), imgSplitter_->height());
   } else {
@@ -97,7 +97,7 @@ void Worksheet::SplitterMouseDown() {
 
 void Worksheet::SplitterMouseMove(int offsetPx) {
   if (!dragging_) return;
-  if (spec_.topBottom) {
+  if (description_.topBottom) {
     // The limits are measured from the window's inner top, above the toolbar.
     const double toolbar = Twips(toolbar_->height());
     const double inner = Twips(centralWidget()->height()) + toolbar + Twips(statusBar()->height());
@@ -113,7 +113,7 @@ void Worksheet::SplitterMouseMove(int offsetPx) {
 
 void Worksheet::SplitterMouseUp() {
   if (!dragging_) return;
-  if (spec_.topBottom) {
+  if (description_.topBottom) {
     inputHeight_ = ghost_;
     LayoutTopBottom();
   } else {

@@ -23,10 +23,10 @@
 
 namespace tessaly {
 
-Worksheet::Worksheet(WorksheetSpec spec, WorksheetServices services, QWidget* parent)
-    : QMainWindow(parent), spec_(std::move(spec)), windows_(services.windows) {
-  setObjectName(spec_.name);
-  setWindowTitle(spec_.caption);
+Worksheet::Worksheet(WorksheetDescription description, WorksheetServices services, QWidget* parent)
+    : QMainWindow(parent), description_(std::move(description)), windows_(services.windows) {
+  setObjectName(description_.name);
+  setWindowTitle(description_.caption);
   if (services.dialogs) {
     dialogs_ = services.dialogs;
   } else {
@@ -40,8 +40,8 @@ Worksheet::Worksheet(WorksheetSpec spec, WorksheetServices services, QWidget* pa
     choosers_ = ownChoosers_.get();
   }
   digits_ = kDefaultDigits;
-  split_ = spec_.designSplitTwips;
-  inputHeight_ = spec_.designSplitTwips;
+  split_ = description_.designSplitTwips;
+  inputHeight_ = description_.designSplitTwips;
 
   BuildPanes();
   BuildMenus();
@@ -54,7 +54,7 @@ Worksheet::Worksheet(WorksheetSpec spec, WorksheetServices services, QWidget* pa
   }
   DefaultLook();
   digits_ = kDefaultDigits;
-  resize(Px(spec_.designWidthTwips), Px(spec_.designHeightTwips));
+  resize(Px(description_.designWidthTwips), Px(description_.designHeightTwips));
 }
 
 Worksheet::~Worksheet() = default;
@@ -83,11 +83,11 @@ void Worksheet::BuildPanes() {
   central_->setObjectName("central");
   setCentralWidget(central_);
 
-  if (spec_.topBottom) {
+  if (description_.topBottom) {
     text1Line_ = new QLineEdit(central_);
     text1Line_->setObjectName("Text1");
     connect(text1Line_, &QLineEdit::textChanged, this, [this] {
-      if (!spec_.status.textChanged.isEmpty()) SetStatus(spec_.status.textChanged);
+      if (!description_.status.textChanged.isEmpty()) SetStatus(description_.status.textChanged);
     });
   } else {
     text1Multi_ = new QPlainTextEdit(central_);
@@ -96,7 +96,7 @@ void Worksheet::BuildPanes() {
     text1Multi_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     text1Multi_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     connect(text1Multi_, &QPlainTextEdit::textChanged, this, [this] {
-      if (!spec_.status.textChanged.isEmpty()) SetStatus(spec_.status.textChanged);
+      if (!description_.status.textChanged.isEmpty()) SetStatus(description_.status.textChanged);
     });
   }
   Text1()->installEventFilter(this);
@@ -106,10 +106,10 @@ void Worksheet::BuildPanes() {
   text2_->setLineWrapMode(QPlainTextEdit::NoWrap);
   text2_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   text2_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-  text2_->setReadOnly(spec_.resultLocked);
+  text2_->setReadOnly(description_.resultLocked);
   text2_->installEventFilter(this);
 
-  imgSplitter_ = new SplitterBar(spec_.topBottom, central_);
+  imgSplitter_ = new SplitterBar(description_.topBottom, central_);
   imgSplitter_->onDown = [this] { SplitterMouseDown(); };
   imgSplitter_->onMove = [this](int offset) { SplitterMouseMove(offset); };
   imgSplitter_->onUp = [this] { SplitterMouseUp(); };
@@ -122,7 +122,7 @@ void Worksheet::BuildPanes() {
   picSplitter_->setPalette(grey);
   picSplitter_->hide();
 
-  if (!spec_.topBottom) {
+  if (!description_.topBottom) {
     progress_ = new QProgressBar(central_);
     progress_->setObjectName("ProgressBar1");
     progress_->setTextVisible(false);
@@ -131,11 +131,11 @@ void Worksheet::BuildPanes() {
 }
 
 void Worksheet::BuildMenus() {
-  auto addMenu = [this](const MenuSpec& m) {
+  auto addMenu = [this](const MenuDescription& m) {
     QMenu* menu = menuBar()->addMenu(m.caption);
     menu->setObjectName(m.name);
     menus_[m.name] = menu;
-    for (const MenuItemSpec& item : m.items) {
+    for (const MenuItemDescription& item : m.items) {
       QAction* a = menu->addAction(item.caption);
       a->setObjectName(item.name);
       if (!item.shortcut.isEmpty()) a->setShortcut(QKeySequence(item.shortcut));
@@ -150,22 +150,22 @@ void Worksheet::BuildMenus() {
     }
     return menu;
   };
-  for (const MenuSpec& m : spec_.menusBeforeMethods) {
+  for (const MenuDescription& m : description_.menusBeforeMethods) {
     QMenu* menu = addMenu(m);
-    for (const MenuItemSpec& item : m.items)
+    for (const MenuItemDescription& item : m.items)
       if (item.command == Command::FileSave) fileMenu_ = menu;
   }
   BuildMethodMenu();
-  addMenu(spec_.helpMenu);
-  if (spec_.fileMenuSwitchesSave && fileMenu_)
+  addMenu(description_.helpMenu);
+  if (description_.fileMenuSwitchesSave && fileMenu_)
     connect(fileMenu_, &QMenu::aboutToShow, this, &Worksheet::FileMenu_AboutToShow);
 }
 
 void Worksheet::BuildMethodMenu() {
-  methodMenu_ = menuBar()->addMenu(spec_.methodMenuCaption);
-  methodMenu_->setObjectName(spec_.methodMenuName);
-  menus_[spec_.methodMenuName] = methodMenu_;
-  const bool any = AddMethodNodes(methodMenu_, spec_.methods, true);
+  methodMenu_ = menuBar()->addMenu(description_.methodMenuCaption);
+  methodMenu_->setObjectName(description_.methodMenuName);
+  menus_[description_.methodMenuName] = methodMenu_;
+  const bool any = AddMethodNodes(methodMenu_, description_.methods, true);
   // A window whose methods are not built yet shows no method menu at all.
   methodMenu_->menuAction()->setVisible(any);
   connect(methodMenu_, &QMenu::aboutToShow, this, &Worksheet::MethodMenu_AboutToShow);
@@ -199,7 +199,7 @@ bool Worksheet::AddMethodNodes(QMenu* menu, const std::vector<MethodNode>& nodes
         headingDue = &node;
         break;
       case MethodNode::Kind::Item: {
-        const MethodEntry* entry = AllMethods().Find(spec_.name.toStdString(), node.name.toStdString());
+        const MethodEntry* entry = AllMethods().Find(description_.name.toStdString(), node.name.toStdString());
         if (!entry) break;
         flush();
         QAction* a = menu->addAction(QString::fromStdString(entry->caption));
@@ -333,10 +333,10 @@ bool Worksheet::eventFilter(QObject* watched, QEvent* event) {
   const bool result = watched == text2_;
   if (input || result) {
     if (event->type() == QEvent::FocusIn) {
-      const QString& t = input ? spec_.status.inputFocus : spec_.status.resultFocus;
+      const QString& t = input ? description_.status.inputFocus : description_.status.resultFocus;
       if (!t.isEmpty()) SetStatus(t);
     } else if (event->type() == QEvent::FocusOut) {
-      if (!spec_.status.focusLost.isEmpty()) SetStatus(spec_.status.focusLost);
+      if (!description_.status.focusLost.isEmpty()) SetStatus(description_.status.focusLost);
     } else if (event->type() == QEvent::ShortcutOverride) {
       // The window's menu shortcuts (Ctrl+A, Ctrl+C, Del ...) act on the input pane even
       // when the result pane has the focus: the panes do not take them for themselves.

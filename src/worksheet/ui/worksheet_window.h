@@ -1,5 +1,5 @@
 // The worksheet window frame: input pane, result pane, splitter, toolbar, status bar and
-// the File, Edit, display, method and Help menus, described by a WorksheetSpec.
+// the File, Edit, display, method and Help menus, described by a WorksheetDescription.
 #pragma once
 
 #include <QAction>
@@ -16,7 +16,7 @@
 
 #include "common/method_registry.h"
 #include "worksheet/ui/qt_dialogs.h"
-#include "worksheet/ui/worksheet_spec.h"
+#include "worksheet/ui/worksheet_description.h"
 
 namespace tessaly {
 
@@ -36,10 +36,10 @@ QStringList PaneFontFamilies();
 class Worksheet : public QMainWindow {
   Q_OBJECT
  public:
-  Worksheet(WorksheetSpec spec, WorksheetServices services, QWidget* parent = nullptr);
+  Worksheet(WorksheetDescription description, WorksheetServices services, QWidget* parent = nullptr);
   ~Worksheet() override;
 
-  const WorksheetSpec& Spec() const { return spec_; }
+  const WorksheetDescription& Description() const { return description_; }
 
   // The input pane's text; line breaks as CR LF, the way the methods read it.
   std::string InputText() const;
@@ -120,7 +120,7 @@ class Worksheet : public QMainWindow {
   QString SelectedInput() const;
   void ReplaceInputSelection(const QString& text);
 
-  WorksheetSpec spec_;
+  WorksheetDescription description_;
   std::unique_ptr<Dialogs> ownDialogs_;
   std::unique_ptr<Choosers> ownChoosers_;
   Dialogs* dialogs_;

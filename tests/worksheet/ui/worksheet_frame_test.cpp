@@ -72,7 +72,7 @@ TEST_F(WorksheetFrame, MethodMenusHoldOnlyBuiltMethods) {
   // no separator stands at an end or next to another.
   for (auto create : {CreateLinearFrm, CreateMatrixCValueCVector, CreateInsertValue, CreateUltra}) {
     std::unique_ptr<Worksheet> w(create(Services()));
-    QMenu* menu = w->Menu(w->Spec().methodMenuName);
+    QMenu* menu = w->Menu(w->Description().methodMenuName);
     const QList<QAction*> items = menu->actions();
     if (items.isEmpty()) {
       EXPECT_FALSE(menu->menuAction()->isVisible()) << w->objectName().toStdString();

@@ -1,8 +1,8 @@
-#include "worksheet/ui/worksheet_spec.h"
+#include "worksheet/ui/worksheet_description.h"
 
 namespace tessaly {
 
-MenuSpec HelpMenu(const QString& name) {
+MenuDescription HelpMenu(const QString& name) {
   return {name,
           "帮助(&H)",
           {{"mnuHelpFile", "帮助文件", "", Command::HelpFile},

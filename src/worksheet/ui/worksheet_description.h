@@ -18,8 +18,8 @@ enum class Command {
   Custom,  // runs the item's own handler
 };
 
-struct MenuItemSpec {
-  MenuItemSpec(QString name_, QString caption_, QString shortcut_ = {},
+struct MenuItemDescription {
+  MenuItemDescription(QString name_, QString caption_, QString shortcut_ = {},
                Command command_ = Command::Nothing, bool disabled_ = false, bool hidden_ = false,
                std::function<void(Worksheet&)> handler_ = {})
       : name(std::move(name_)), caption(std::move(caption_)), shortcut(std::move(shortcut_)),
@@ -34,10 +34,10 @@ struct MenuItemSpec {
   std::function<void(Worksheet&)> handler;  // for Command::Custom
 };
 
-struct MenuSpec {
+struct MenuDescription {
   QString name;
   QString caption;
-  std::vector<MenuItemSpec> items;
+  std::vector<MenuItemDescription> items;
 };
 
 // One entry of a method menu. Items take their captions from the method registry; an item
@@ -64,7 +64,7 @@ struct FileMessages {
   QString emptyFile;
 };
 
-struct WorksheetSpec {
+struct WorksheetDescription {
   QString name;
   QString caption;
   bool topBottom = false;       // the one-line input pane above the result pane
@@ -84,15 +84,15 @@ struct WorksheetSpec {
   bool refuseLargeFiles = false;
   StatusTexts status;
   FileMessages messages;
-  std::vector<MenuSpec> menusBeforeMethods;  // File, Edit, display
+  std::vector<MenuDescription> menusBeforeMethods;  // File, Edit, display
   QString methodMenuName;
   QString methodMenuCaption;
   std::vector<MethodNode> methods;
-  MenuSpec helpMenu;
+  MenuDescription helpMenu;
 };
 
 // The pieces the four windows share.
-MenuSpec HelpMenu(const QString& name);
+MenuDescription HelpMenu(const QString& name);
 MethodNode MethodItem(const QString& name);
 MethodNode MethodSeparator(const QString& name = {});
 MethodNode MethodHeading(const QString& name, const QString& caption);
