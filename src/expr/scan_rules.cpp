@@ -167,4 +167,9 @@ Numeral ReadNumeral(std::string_view t) {
   return n;
 }
 
+double StdPow(double a, double b) {
+  volatile double exponent = b;  // opaque to the optimizer
+  return std::pow(a, exponent);
+}
+
 }  // namespace tessaly::expr

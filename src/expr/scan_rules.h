@@ -53,6 +53,10 @@ double Function(Op token, double a);
 inline constexpr double kLn10Divisor = 2.30258509299405;
 inline constexpr double kLn2Divisor = 0.693147180559945;
 
+// std::pow(a, b) as the library computes it. (With an exponent the compiler can see, it
+// would rewrite pow(a, 2) as a * a, which is not always the library's value.)
+double StdPow(double a, double b);
+
 // std::pow(a, n) for n = 2..8, faster. The power is formed as a double-double h + l (an
 // error of about n * 2^-104 relative) and rounded to c; where the exact power lies more
 // than 0.03 ULP from a rounding midpoint, c is its correctly rounded value, and that is
@@ -61,6 +65,11 @@ inline constexpr double kLn2Divisor = 0.693147180559945;
 // 0 and for non-finite a: std::pow itself. A test compares the two on millions of values.
 inline double PowSmallInt(double a, int n) {
   double h = a * a, l = std::fma(a, a, -h);  // a^2 = h + l exactly
+  if (n == 2) {
+    // h is a^2 rounded: the power minus h is l itself.
+    if (h > 0x1p-900 && h < 0x1p+1000 && h + l * (1 / 0.94) == h) return h;
+    return StdPow(a, 2);
+  }
   for (int i = 2; i < n; ++i) {
     double p = h * a;
     double e = std::fma(h, a, -p);  // h * a = p + e exactly
@@ -76,7 +85,7 @@ inline double PowSmallInt(double a, int n) {
     // two the spacing halves, and the test with it: it only falls back more there).
     if (c + d * (1 / 0.94) == c) return c;
   }
-  return std::pow(a, static_cast<double>(n));
+  return StdPow(a, n);
 }
 
 inline double Function(Op token, double a) {
@@ -124,11 +133,11 @@ inline double IntegerDivide(double a, double b) {
 }
 
 inline double Power(double a, double b) {
-  if (!std::isfinite(a) || !std::isfinite(b)) return std::pow(a, b);
+  if (!std::isfinite(a) || !std::isfinite(b)) return StdPow(a, b);
   if (a < 0 && b != std::trunc(b)) return 0;
   if (a == 0 && b < 0) return 0;
   double r = (b >= 2 && b <= 8 && b == std::trunc(b)) ? PowSmallInt(a, static_cast<int>(b))
-                                                      : std::pow(a, b);
+                                                      : StdPow(a, b);
   return std::isfinite(r) ? r : 0;
 }
 
