@@ -4,7 +4,8 @@
 // and, for inputs short enough to scan literally, must agree with the literal scan of
 // tests/support (a difference aborts).
 //
-// The first byte picks the value of x; the rest is the formula.
+// The first byte picks the value of x (and, in its top bits, the name of the second
+// variable); the rest is the formula.
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
@@ -56,7 +57,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
   int rawSteps = 0;
   double raw = tessaly::EvaluateFormula(typed, x, rawSteps);
-  double xy = tessaly::EvaluateFormulaXY(canonical, x, "y", -x);
+  static const char* const kNames[] = {"y", "y", "t", "E"};  // "E" meets value texts
+  const char* yName = kNames[data[0] >> 6];
+  double xy = tessaly::EvaluateFormulaXY(canonical, x, yName, -x);
   std::string entry(typed);
   double constant = tessaly::EvaluateConstantText(entry);
 
@@ -72,7 +75,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     auto wantRaw = tessaly::oracle::LiteralEvaluateFormula(typed, x);
     if (!Same(raw, wantRaw.value) || rawSteps != wantRaw.steps)
       Differ("EvaluateFormula (raw)", typed, x, raw, wantRaw.value);
-    double wantXY = tessaly::oracle::LiteralEvaluateFormulaXY(canonical, x, "y", -x);
+    double wantXY = tessaly::oracle::LiteralEvaluateFormulaXY(canonical, x, yName, -x);
     if (!Same(xy, wantXY)) Differ("EvaluateFormulaXY", canonical, x, xy, wantXY);
     std::string literalEntry(typed);
     double wantConstant = tessaly::oracle::LiteralEvaluateConstantText(literalEntry);

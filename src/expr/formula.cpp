@@ -59,13 +59,18 @@ Formula::Formula(std::string_view canonical)
 Formula::~Formula() = default;
 Formula::Formula(Formula&&) noexcept = default;
 Formula& Formula::operator=(Formula&&) noexcept = default;
-Formula::Formula(const Formula& other) : program_(new Program(*other.program_)) {}
+Formula::Formula(const Formula& other)
+    : program_(other.program_ ? new Program(*other.program_) : nullptr) {}
 Formula& Formula::operator=(const Formula& other) {
-  if (this != &other) program_.reset(new Program(*other.program_));
+  if (this != &other) program_.reset(other.program_ ? new Program(*other.program_) : nullptr);
   return *this;
 }
 
 double Formula::Evaluate(double x, int& steps) const {
+  if (!program_) {  // moved from: the empty text
+    steps = 1;
+    return 0;
+  }
   const expr::Program& p = program_->program;
   steps = p.steps();
   return p.Evaluate(x, 0.0);
@@ -131,13 +136,15 @@ FormulaXY::FormulaXY(std::string_view canonical, std::string_view yName)
 FormulaXY::~FormulaXY() = default;
 FormulaXY::FormulaXY(FormulaXY&&) noexcept = default;
 FormulaXY& FormulaXY::operator=(FormulaXY&&) noexcept = default;
-FormulaXY::FormulaXY(const FormulaXY& other) : program_(new Program(*other.program_)) {}
+FormulaXY::FormulaXY(const FormulaXY& other)
+    : program_(other.program_ ? new Program(*other.program_) : nullptr) {}
 FormulaXY& FormulaXY::operator=(const FormulaXY& other) {
-  if (this != &other) program_.reset(new Program(*other.program_));
+  if (this != &other) program_.reset(other.program_ ? new Program(*other.program_) : nullptr);
   return *this;
 }
 
 double FormulaXY::Evaluate(double x, double y) const {
+  if (!program_) return 0;  // moved from: the empty text
   const Program& p = *program_;
   if (p.literal) return LiteralXY(p.canonical, x, p.yName, y);
   return p.program.Evaluate(x, y);

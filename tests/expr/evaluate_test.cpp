@@ -279,6 +279,12 @@ TEST(Formula, CompiledFormulaMatchesTheFreeFunction) {
   Formula moved(std::move(copy));
   Formula assigned;
   assigned = f;
+  Formula source(NormalizeFormula("x+1"));
+  Formula target(std::move(source));
+  Formula copyOfMoved(source);  // a moved-from formula stays usable: the empty text
+  EXPECT_EQ(copyOfMoved.Evaluate(5, steps), 0);
+  EXPECT_EQ(steps, 1);
+  EXPECT_EQ(target.Evaluate(5), 6);
   for (double x : {2.0, 2.0945514815423265, -1.5, 0.0}) {
     int a = 0, b = 0;
     EXPECT_EQ(f.Evaluate(x, a), EvaluateFormula("x^3-+2*x-+5", x, b));
