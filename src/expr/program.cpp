@@ -185,6 +185,10 @@ double Program::Evaluate(double x, double y) const {
   if (varMask_ & 1) x = ScanValue(x);
   if (varMask_ & 2) y = ScanValue(y);
   if (code_.size() == 1) return code_[0].var ? y : x;  // the formula is a variable
+  if (depth_ <= kSmallStack) {
+    double stack[kSmallStack];
+    return RunOn(stack, x, y);
+  }
   return Run(x, y);
 }
 
