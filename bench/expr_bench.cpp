@@ -1,7 +1,7 @@
 // Nanoseconds per evaluation of f(x) on eight formulas, from "x" to a long one with nested
 // functions and powers: the compiled Formula (the 15-digit rounding of x included), the
 // free EvaluateFormula (its per-thread cache of compiled texts), the literal text scan of
-// the tests (what the specification describes: substitute, rescan), and muparser on the
+// the tests (substitute the value text, rescan at every call), and muparser on the
 // same formulas and the same values of x. Ends with the table of ratios.
 //
 // Run: build-bench/expr_bench   (cmake -DTESSALY_BENCH=ON -DCMAKE_BUILD_TYPE=Release)

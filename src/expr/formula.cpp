@@ -1,4 +1,4 @@
-// The public face of the expression engine (Part 4.2): the compiled classes, the free
+// The public face of the expression engine: the compiled classes, the free
 // evaluators (which keep a few compiled texts per thread) and the small operations.
 #include "expr/formula.h"
 

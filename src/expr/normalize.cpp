@@ -1,4 +1,4 @@
-// NormalizeFormula (Part 4.1): the twelve rewriting steps, each one pass over the text.
+// NormalizeFormula: the twelve rewriting steps, each one pass over the text.
 #include <string>
 #include <string_view>
 

@@ -1,4 +1,4 @@
-// The pieces of the Part 4.2 scan that do not depend on how the scan is driven: the
+// The pieces of the formula scan that do not depend on how the scan is driven: the
 // operator codes, the precedence relation, the numeral at the front of a text, and the
 // arithmetic of functions and operators. Both the one-shot scan and the compiled form use
 // these, so they cannot disagree.
@@ -49,7 +49,7 @@ Numeral ReadNumeral(std::string_view text);
 
 double Function(Op token, double a);
 
-// The two divisors of "lgg" and "lg2" (15-digit values, as specified).
+// The two divisors of "lgg" and "lg2" (their 15-digit values, not the exact logarithms).
 inline constexpr double kLn10Divisor = 2.30258509299405;
 inline constexpr double kLn2Divisor = 0.693147180559945;
 

@@ -1,4 +1,4 @@
-// The scan of Part 4.2, written once and driven by a number-stack policy: the one-shot
+// The formula scan, written once and driven by a number-stack policy: the one-shot
 // evaluator computes with doubles, the compiler records the arithmetic as a tree.
 //
 // The scan reads a template: the prepared text ("#" appended, "eyp" turned back into "exp")

@@ -1,5 +1,5 @@
-// EvaluateFormula, EvaluateFormulaXY, EvaluateConstantText and the scan's operations
-// (Part 4.2): the specification's edge cases, the mended unary sign, the step caps,
+// EvaluateFormula, EvaluateFormulaXY, EvaluateConstantText and the scan's operations:
+// the documented edge cases, the mended unary sign, the step caps,
 // non-finite values of x, and the tables of CompareOperators, ApplyFunction, ApplyOperator.
 #include <gtest/gtest.h>
 
@@ -33,7 +33,7 @@ std::string Text(const std::string& typed, double x = 0) {
   return PlainNumberText(Eval(typed, x).value);
 }
 
-TEST(EvaluateFormula, SpecificationEdgeCases) {
+TEST(EvaluateFormula, DocumentedEdgeCases) {
   Outcome empty = Eval("");
   EXPECT_EQ(empty.value, 0);
   EXPECT_EQ(empty.steps, 1);
@@ -115,7 +115,7 @@ TEST(EvaluateFormula, MendedUnarySignAfterParenthesis) {
   EXPECT_EQ(Eval("exp(-x)", 1).value, std::exp(-1.0));
   // Step counts are unchanged by the mend (the implicit 0 is not a step).
   EXPECT_EQ(Eval("2*(-x)", 1).steps, 11);
-  // A sign after an operator is still the specified binary operator.
+  // A sign after an operator is still a binary operator.
   EXPECT_EQ(Eval("2*-3").value, -3);
   EXPECT_EQ(Eval("-3^2").value, 9);
 }

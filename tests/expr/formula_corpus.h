@@ -1,5 +1,5 @@
-// Formulas the tests use, as typed: the examples and edge cases of Parts 4.1 and 4.2, the
-// formulas of the other Parts' tests, and typical input of the formula windows. The
+// Formulas the tests use, as typed: the examples and edge cases of normalisation and evaluation,
+// the formulas of the other methods' tests, and typical input of the formula windows. The
 // differential test runs all of them against the literal scan.
 #pragma once
 
@@ -10,13 +10,13 @@ namespace tessaly::testing {
 
 inline std::vector<std::string> FormulaCorpus() {
   return {
-      // Part 4.1 examples and edge cases
+      // normalisation examples and edge cases
       "f(x)=X^2 - 2", "-sin(x)+pi", "exp(-x)/log10(x)", "1e-5*x", "F(X)=x", "=x", "2*-3",
       "2*(-3)", "sqrt(x)", "x\t+1", "lgg(x)", "x^2-2=0", "x^2=2", "x-pi", "f(x)", "f(x)=",
       "f(xf(x)=)=x", "x-3", "x+3", "1E-5", "x+-3", "-3^2", "-x^2", "-(x+1)", "-sin(x)",
       "+x", "+(x)", "-pi", "pi", "2pi", "pi-x", "1e+5*x", "1E+5", "x-.5", "x+.5", "(x-3)",
       "(-3)", "((-3))", "x*-+3", "log2(x)", "log10(x)", "LOG10(X)", "EXP(X)", "Exp(-X^2)",
-      // Part 4.2 edge cases
+      // evaluation edge cases
       "", "2x", "2^3^2", "sqr(-1)", "log(0)", "1/x", "7\\2", "7.5\\2", "lgg(100)", "lg2(8)",
       "(2+3", "2+3)", "x*y", "y", "sin2^2", "sin(x)^2", "0/0", "-1/0", "1/0", "x/0",
       // the mend: a sign after "(" that is not a numeral
@@ -34,7 +34,7 @@ inline std::vector<std::string> FormulaCorpus() {
       "3.14159265358979*x", "1e300*x*1e300", "1e-300*x*1e-300", "x^1000", "(-8)^(1/3)",
       "0^-1", "0^(-1)", "0^0", "(-2)^2", "(-2)^0.5", "2147483647.5\\1", "2147483648\\1",
       "-2147483648\\-1", "(-2147483648)\\(-1)", "5\\0.4", "5\\0.5", "5\\1.5", "-7\\2",
-      // the other Parts' tests (root finding, the command-line runner)
+      // the other tests (root finding, the command-line runner)
       "  f(x)=x^2 - 2=0 ", "(x-1.2)*1e-200", "1e200*x", "x^2+1", "x+1", "x-1", "x-2", "x^2-y",
       "2*sqrt(x)", " 2 * x+1 ", "2*x+1", "0.5*x+1", "0.5*x", "cos(x", "cos(x))", "(x+1",
       "(x+1)^(1/3)", "x^2 - 2", "1e-4x", "2abc ",

@@ -1,4 +1,4 @@
-// NormalizeFormula (Part 4.1): the canonical texts of the specification's examples and
+// NormalizeFormula: the canonical texts of the documented examples and
 // edge cases, step by step.
 #include <gtest/gtest.h>
 
@@ -15,7 +15,7 @@ int Steps(const std::string& canonical, double x = 1) {
   return steps;
 }
 
-TEST(NormalizeFormula, SpecificationExamples) {
+TEST(NormalizeFormula, DocumentedExamples) {
   EXPECT_EQ(NormalizeFormula("f(x)=X^2 - 2"), "x^2-+2");
   EXPECT_EQ(NormalizeFormula("-sin(x)+pi"), "0-sin(x)++3.14159265358979");
   EXPECT_EQ(NormalizeFormula("exp(-x)/log10(x)"), "eyp(-x)/lgg(x)");

@@ -1,12 +1,12 @@
-// The oracle of the expression engine: Parts 4.1 and 4.2 carried out literally, on text.
+// The oracle of the expression engine: normalisation and scan carried out literally, on text.
 // The formula text is rewritten step by step, the value text of x (and y) is substituted
 // into it, and the scan removes characters from its front (by an index) at every step.
 // It carries the one mend the engine has (a sign right after "(" that is not a numeral is
-// 0 minus/plus its operand) and the engine's definitions where the specification has none
+// 0 minus/plus its operand) and the engine's own definitions for what the scan leaves open
 // (a non-finite value enters as one numeral with that value; the step count is that of a
 // finite value).
 //
-// It is slow on purpose and written to be read against the specification, not to be fast.
+// It is slow on purpose and written to be read line by line against the scan's rules, not to be fast.
 #pragma once
 
 #include <string>
