@@ -33,8 +33,7 @@ void CalculateDichotomy(MethodContext& ctx) {
   std::optional<double> upper =
       roots::AskNumber(dialogs, "输入函数方程式迭代的初值上界：", "输入初值", "1");
   if (!upper) return;
-  std::optional<double> precision =
-      roots::AskNumber(dialogs, "输入函数方程式迭代的精度：", "输入精度", "0.0001");
+  std::optional<double> precision = roots::AskIterationPrecision(dialogs);
   if (!precision) return;
   ctx.result.Clear();
   const Formula f(NormalizeFormula(typed));

@@ -33,11 +33,9 @@ void CalculateIterative(MethodContext& ctx) {
   std::optional<std::string> phiTyped =
       roots::AskText(dialogs, "输入函数方程式等价的迭代方程式(即x=)：", "输入迭代方程", "x");
   if (!phiTyped) return;
-  std::optional<double> start =
-      roots::AskNumber(dialogs, "输入函数方程式迭代的初值：", "输入初值", "0");
+  std::optional<double> start = roots::AskIterationStart(dialogs);
   if (!start) return;
-  std::optional<double> precision =
-      roots::AskNumber(dialogs, "输入函数方程式迭代的精度：", "输入精度", "0.0001");
+  std::optional<double> precision = roots::AskIterationPrecision(dialogs);
   if (!precision) return;
   double x0 = *start;
   const double eps = *precision;
@@ -81,8 +79,7 @@ void IterativeSpeedUp(MethodContext& ctx) {
   std::optional<std::string> phiTyped =
       roots::AskText(dialogs, "输入函数方程式迭代的方程式：", "输入迭代的方程式", "x");
   if (!phiTyped) return;
-  std::optional<double> start =
-      roots::AskNumber(dialogs, "输入函数方程式迭代的初值：", "输入初值", "0");
+  std::optional<double> start = roots::AskIterationStart(dialogs);
   if (!start) return;
   std::optional<double> factor =
       roots::AskNumber(dialogs, "输入函数方程式迭代的因子0<q<1：", "输入迭代的因子值", "0.45");
@@ -92,8 +89,7 @@ void IterativeSpeedUp(MethodContext& ctx) {
     dialogs.MsgBox("迭代的因子值有误！迭代的因子q范围0<q<1");
     return;
   }
-  std::optional<double> precision =
-      roots::AskNumber(dialogs, "输入函数方程式迭代的精度：", "输入精度", "0.0001");
+  std::optional<double> precision = roots::AskIterationPrecision(dialogs);
   if (!precision) return;
   double x0 = *start;
   const double eps = *precision;
@@ -134,11 +130,9 @@ void CalculateAitken(MethodContext& ctx) {
   std::optional<std::string> phiTyped =
       roots::AskText(dialogs, "输入函数方程式迭代的方程式：", "输入迭代的方程式", "x");
   if (!phiTyped) return;
-  std::optional<double> start =
-      roots::AskNumber(dialogs, "输入函数方程式迭代的初值：", "输入初值", "0");
+  std::optional<double> start = roots::AskIterationStart(dialogs);
   if (!start) return;
-  std::optional<double> precision =
-      roots::AskNumber(dialogs, "输入函数方程式迭代的精度：", "输入精度", "0.0001");
+  std::optional<double> precision = roots::AskIterationPrecision(dialogs);
   if (!precision) return;
   double x0 = *start;
   const double eps = *precision;

@@ -33,4 +33,12 @@ double InputFormulaValue(std::string_view input, double x) {
   return Formula(NormalizeFormula(TrimBlanks(input))).Evaluate(x);
 }
 
+std::optional<double> AskIterationStart(Dialogs& dialogs) {
+  return AskNumber(dialogs, "输入函数方程式迭代的初值：", "输入初值", "0");
+}
+
+std::optional<double> AskIterationPrecision(Dialogs& dialogs) {
+  return AskNumber(dialogs, "输入函数方程式迭代的精度：", "输入精度", "0.0001");
+}
+
 }  // namespace tessaly::roots

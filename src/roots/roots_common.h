@@ -22,6 +22,10 @@ std::optional<std::string> AskText(Dialogs& dialogs, std::string_view prompt,
 std::optional<double> AskNumber(Dialogs& dialogs, std::string_view prompt, std::string_view title,
                                 std::string_view defaultText);
 
+// The questions several methods share: the iteration's initial value and its precision.
+std::optional<double> AskIterationStart(Dialogs& dialogs);
+std::optional<double> AskIterationPrecision(Dialogs& dialogs);
+
 // f(x) inside an iteration. When the scan shows the formula to be malformed, the message
 // box is shown and nothing is returned: the method then ends without a summary.
 std::optional<double> EvaluateInStep(const Formula& f, double x, Dialogs& dialogs);
