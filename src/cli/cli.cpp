@@ -1,6 +1,5 @@
 #include "cli/cli.h"
 
-#include <algorithm>
 #include <fstream>
 #include <iostream>
 #include <iterator>
@@ -12,6 +11,7 @@
 #include "common/text_encoding.h"
 #include "common/text_util.h"
 #include "expr/formula.h"
+#include "worksheet/worksheet_rules.h"
 
 namespace tessaly {
 namespace {
@@ -26,10 +26,10 @@ int UsageError(std::ostream& err, const std::string& message) {
   return 2;
 }
 
-// The largest Decimal digits setting of each window that has one.
+// The largest Decimal digits setting of each window that has one (0: the window has none).
 int MaxDigits(const std::string& window) {
-  if (window == "LinearFrm") return 16;
-  if (window == "MatrixCValueCVector") return 15;
+  if (window == "LinearFrm") return kLinearDigitsMax;
+  if (window == "MatrixCValueCVector") return kEigenDigitsMax;
   return 0;
 }
 
@@ -56,10 +56,10 @@ int Run(const std::vector<std::string>& args, std::istream& in, std::ostream& ou
     } else if (a == "--answer" && hasValue) {
       answers.push_back(args[++i]);
     } else if (a == "--digits" && hasValue) {
-      auto n = ToInt16(LeadingNumber(args[++i]));
       int max = MaxDigits(method->window);
       if (max == 0) return UsageError(err, method->window + " has no Decimal digits setting");
-      digits = std::clamp(n ? static_cast<int>(*n) : (LeadingNumber(args[i]) > 0 ? max : 1), 1, max);
+      // Read and clamped exactly as the window reads its Decimal digits answer.
+      digits = ParseDecimalDigits(args[++i], max);
     } else if (a == "--lf") {
       lf = true;
     } else {
@@ -80,18 +80,16 @@ int Run(const std::vector<std::string>& args, std::istream& in, std::ostream& ou
   ResultPane pane;
   ScriptedDialogs dialogs(answers);
   MethodContext ctx{ToCrLf(DecodeWorksheetBytes(bytes)), pane, dialogs, digits};
-  int code = 0;
   try {
     method->run(ctx);
   } catch (const ScriptError& e) {
-    code = 2;
     for (const auto& box : dialogs.Shown()) err << box.LogLine() << "\n";
     return UsageError(err, e.what());
   }
   for (const auto& box : dialogs.Shown()) err << box.LogLine() << "\n";
   out << (lf ? ReplaceAll(pane.Text(), "\r\n", "\n") : pane.Text());
   out.flush();
-  return code;
+  return 0;
 }
 
 int Eval(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
