@@ -7,7 +7,7 @@
 #include <QTranslator>
 #include <cstdio>
 
-#include "shell/ui/app_windows.h"
+#include "common/ui/app_windows.h"
 #include "shell/ui/frm_exit.h"
 #include "shell/ui/tessaly_window.h"
 #include "shell/ui/topic_windows.h"

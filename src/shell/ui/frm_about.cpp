@@ -4,8 +4,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "shell/ui/fonts.h"
-#include "shell/ui/twips.h"
+#include "common/ui/fonts.h"
+#include "common/ui/twips.h"
 
 namespace tessaly {
 

@@ -5,9 +5,9 @@
 #include <QScreen>
 #include <cmath>
 
-#include "shell/ui/fonts.h"
-#include "shell/ui/services.h"
-#include "shell/ui/twips.h"
+#include "common/ui/fonts.h"
+#include "common/ui/services.h"
+#include "common/ui/twips.h"
 
 namespace tessaly {
 namespace {

@@ -7,9 +7,9 @@
 #include <QTime>
 #include <QVBoxLayout>
 
-#include "shell/ui/fonts.h"
-#include "shell/ui/services.h"
-#include "shell/ui/twips.h"
+#include "common/ui/fonts.h"
+#include "common/ui/services.h"
+#include "common/ui/twips.h"
 
 namespace tessaly {
 

@@ -7,7 +7,7 @@
 #include <QWidget>
 #include <functional>
 
-#include "shell/ui/app_windows.h"
+#include "common/ui/app_windows.h"
 
 namespace tessaly {
 

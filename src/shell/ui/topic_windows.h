@@ -1,7 +1,7 @@
 // The windows the main window can open, registered by name.
 #pragma once
 
-#include "shell/ui/app_windows.h"
+#include "common/ui/app_windows.h"
 #include "worksheet/ui/worksheet_window.h"
 
 namespace tessaly {

@@ -5,16 +5,11 @@
 #include <QTextCursor>
 
 #include "common/number_text.h"
+#include "common/ui/fonts.h"
 #include "worksheet/ui/worksheet_window.h"
 #include "worksheet/worksheet_rules.h"
 
 namespace tessaly {
-
-QStringList PaneFontFamilies() {
-  // 宋体 where it is installed; otherwise a CJK font whose Latin letters have one width,
-  // as 宋体's do, so that the columns of a report line up.
-  return {"宋体", "SimSun", "NSimSun", "Noto Sans Mono CJK SC", "WenQuanYi Micro Hei Mono"};
-}
 
 void Worksheet::SelectAll() {
   if (text1Line_) text1Line_->selectAll();

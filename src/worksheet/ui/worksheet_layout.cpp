@@ -7,7 +7,7 @@
 #include <QStatusBar>
 #include <QToolBar>
 
-#include "shell/ui/twips.h"
+#include "common/ui/twips.h"
 #include "worksheet/ui/splitter_bar.h"
 #include "worksheet/ui/worksheet_window.h"
 #include "worksheet/worksheet_rules.h"

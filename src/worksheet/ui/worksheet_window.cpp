@@ -13,9 +13,10 @@
 #include <QToolButton>
 
 #include "common/text_util.h"
-#include "shell/ui/app_windows.h"
-#include "shell/ui/services.h"
-#include "shell/ui/twips.h"
+#include "common/ui/app_windows.h"
+#include "common/ui/fonts.h"
+#include "common/ui/services.h"
+#include "common/ui/twips.h"
 #include "common/text_encoding.h"
 #include "worksheet/file_text.h"
 #include "worksheet/ui/splitter_bar.h"

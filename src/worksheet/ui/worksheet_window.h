@@ -30,9 +30,6 @@ struct WorksheetServices {
   AppWindows* windows = nullptr;  // for the about window
 };
 
-// The font families of the panes: 宋体 or its nearest installed match.
-QStringList PaneFontFamilies();
-
 class Worksheet : public QMainWindow {
   Q_OBJECT
  public:

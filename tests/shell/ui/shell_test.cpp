@@ -6,10 +6,10 @@
 #include <QTest>
 
 #include "shell/ui/frm_exit.h"
-#include "shell/ui/services.h"
+#include "common/ui/services.h"
 #include "shell/ui/tessaly_window.h"
 #include "shell/ui/topic_windows.h"
-#include "shell/ui/twips.h"
+#include "common/ui/twips.h"
 #include "worksheet/ui/window_test_support.h"
 
 namespace tessaly {

@@ -13,7 +13,7 @@
 #include "interp/ui/insert_value.h"
 #include "linear/ui/linear_frm.h"
 #include "roots/ui/ultra_window.h"
-#include "shell/ui/twips.h"
+#include "common/ui/twips.h"
 #include "worksheet/ui/window_test_support.h"
 
 namespace tessaly {

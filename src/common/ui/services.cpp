@@ -1,4 +1,4 @@
-#include "shell/ui/services.h"
+#include "common/ui/services.h"
 
 #include <QCoreApplication>
 #include <QDesktopServices>

@@ -1,4 +1,4 @@
-#include "shell/ui/app_windows.h"
+#include "common/ui/app_windows.h"
 
 namespace tessaly {
 
