@@ -1,19 +1,36 @@
-// A guard against orders whose matrices cannot fit in memory: the methods check the
-// doubles they are about to allocate against a budget before creating anything.
+// The memory and work guards of the methods whose matrices grow with a typed order or
+// degree: before allocating, a method checks the doubles it is about to create against a
+// memory budget, and the inner steps it is about to run against a work budget, so that no
+// command dies for want of memory or holds its window for minutes.
 #pragma once
 
 #include <cstdint>
 #include <string_view>
 
+#include "common/method_context.h"
+
 namespace tessaly {
 
 inline constexpr uint64_t kMatrixBudgetBytes = uint64_t{1} << 30;  // 1 GiB
+
+// About 2^31 inner steps of an elimination: some seconds, never minutes.
+inline constexpr uint64_t kStepBudget = uint64_t{1} << 31;
 
 // The message shown when an order is too large for memory.
 inline constexpr std::string_view kOrderTooLargeMessage =
     "矩阵的阶数太大，内存不足，无法计算！请输入较小的阶数。";
 
+// The message shown when an order fits in memory but its work would block the window for
+// minutes.
+inline constexpr std::string_view kOrderTooSlowMessage =
+    "矩阵的阶数太大，计算时间过长，无法计算！请输入较小的阶数。";
+
 // Whether `doubles` doubles fit the budget.
 inline bool FitsMatrixBudget(uint64_t doubles) { return doubles <= kMatrixBudgetBytes / 8; }
+
+// Whether a method may allocate `doubles` doubles and run `steps` inner steps; if not, the
+// matching message is shown (OK button, the application's title) and the method must end
+// with nothing else changed.
+bool FitsOrTell(MethodContext& ctx, uint64_t doubles, uint64_t steps);
 
 }  // namespace tessaly

@@ -5,6 +5,7 @@
 #include "common/assign.h"
 #include "common/number_text.h"
 #include "common/text_util.h"
+#include "common/work_guard.h"
 #include "linear/elimination.h"
 #include "linear/matrix_echo.h"
 #include "linear/matrix_reader.h"

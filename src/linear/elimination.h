@@ -30,19 +30,6 @@ void EliminantFirst(Matrix& S, int m, int digits);
 
 namespace elimination_detail {
 
-// The message shown when an order fits in memory but its elimination would block the
-// window for minutes.
-inline constexpr std::string_view kOrderTooSlowMessage =
-    "矩阵的阶数太大，计算时间过长，无法计算！请输入较小的阶数。";
-
-// About 2^31 inner steps of an elimination: some seconds, never minutes.
-inline constexpr uint64_t kStepBudget = uint64_t{1} << 31;
-
-// Whether a method may allocate `doubles` doubles for its matrices and run `steps` inner
-// steps; if not, the matching message is shown and the method must end with nothing else
-// changed.
-bool FitsOrTell(MethodContext& ctx, uint64_t doubles, uint64_t steps);
-
 // n^3 / 3: the inner steps of eliminating an order-n matrix.
 uint64_t EliminationSteps(int n);
 

@@ -1,7 +1,7 @@
 // Gaussian elimination without pivoting, and the elimination pieces the pivoting methods share.
 
 #include "common/assign.h"
-#include "common/memory_budget.h"
+#include "common/work_guard.h"
 #include "common/number_text.h"
 #include "common/text_util.h"
 #include "linear/elimination.h"
@@ -12,18 +12,6 @@
 namespace tessaly {
 
 namespace elimination_detail {
-
-bool FitsOrTell(MethodContext& ctx, uint64_t doubles, uint64_t steps) {
-  if (!FitsMatrixBudget(doubles)) {
-    ctx.dialogs.MsgBox(kOrderTooLargeMessage);
-    return false;
-  }
-  if (steps > kStepBudget) {
-    ctx.dialogs.MsgBox(kOrderTooSlowMessage);
-    return false;
-  }
-  return true;
-}
 
 uint64_t EliminationSteps(int n) {
   const uint64_t order = static_cast<uint64_t>(n);

@@ -7,6 +7,7 @@
 
 #include "common/number_text.h"
 #include "common/text_util.h"
+#include "common/work_guard.h"
 #include "linear/elimination.h"
 #include "linear/factorisation.h"
 #include "linear/matrix_echo.h"
@@ -19,7 +20,6 @@ namespace {
 
 using namespace linear_report;
 using elimination_detail::EliminationSteps;
-using elimination_detail::FitsOrTell;
 
 enum class Sweep { Jacobi, GaussSeidel, Sor };
 

@@ -8,6 +8,7 @@
 #include "common/assign.h"
 #include "common/number_text.h"
 #include "common/text_util.h"
+#include "common/work_guard.h"
 #include "expr/formula.h"
 #include "linear/elimination.h"
 #include "linear/factorisation.h"
@@ -21,7 +22,6 @@ namespace {
 
 using namespace linear_report;
 using elimination_detail::EliminationSteps;
-using elimination_detail::FitsOrTell;
 
 // y(i) = Σ B(i, j)·x(j) over j = 1 … n for every row, each sum taken in column order.
 // Four rows are summed side by side so that their additions overlap; every row's sum is

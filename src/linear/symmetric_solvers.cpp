@@ -6,6 +6,7 @@
 #include "common/assign.h"
 #include "common/number_text.h"
 #include "common/text_util.h"
+#include "common/work_guard.h"
 #include "linear/elimination.h"
 #include "linear/factorisation.h"
 #include "linear/matrix_echo.h"
@@ -18,7 +19,6 @@ namespace {
 
 using namespace linear_report;
 using elimination_detail::EliminationSteps;
-using elimination_detail::FitsOrTell;
 
 constexpr std::string_view kMendSqrtNotSuitable = "此方法不合适#";
 constexpr std::string_view kArrayOrderPrompt = "输入数组的阶数 n：";

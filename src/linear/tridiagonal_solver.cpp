@@ -6,6 +6,7 @@
 #include "common/assign.h"
 #include "common/number_text.h"
 #include "common/text_util.h"
+#include "common/work_guard.h"
 #include "linear/elimination.h"
 #include "linear/factorisation.h"
 #include "linear/matrix_echo.h"
@@ -17,7 +18,6 @@ namespace tessaly {
 
 using namespace linear_report;
 using elimination_detail::EliminationSteps;
-using elimination_detail::FitsOrTell;
 
 void Purase(MethodContext& ctx) {
   auto order = AskOrder(ctx.dialogs, "输入数组的阶数 n：");

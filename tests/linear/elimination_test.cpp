@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "common/memory_budget.h"
+#include "common/work_guard.h"
 #include "common/method_registry.h"
 #include "common/number_text.h"
 #include "linear/elimination_test_support.h"
@@ -231,7 +231,7 @@ TEST(EliminationMethods, SolveSystemsWithSmallResiduals) {
 TEST(EliminationMethods, OrdersTooLargeEndWithAMessage) {
   // 32767 needs gigabytes; 5000 fits in memory but would eliminate for minutes.
   const std::vector<std::pair<std::string, std::string_view>> cases = {
-      {"32767", kOrderTooLargeMessage}, {"5000", elimination_detail::kOrderTooSlowMessage}};
+      {"32767", kOrderTooLargeMessage}, {"5000", kOrderTooSlowMessage}};
   for (const auto& [order, message] : cases) {
     for (auto method : {Gauss_1, GaussTier, GaussFull, A_range, A_matrix}) {
       auto run = RunMethod(method, "1 2\r\n3 4", {order}, 6, "old report");

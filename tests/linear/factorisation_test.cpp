@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "common/memory_budget.h"
+#include "common/work_guard.h"
 #include "common/method_registry.h"
 #include "linear/elimination_test_support.h"
 #include "linear/solution_check.h"

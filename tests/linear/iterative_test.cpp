@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "common/memory_budget.h"
+#include "common/work_guard.h"
 #include "common/scripted_dialogs.h"
 #include "linear/elimination_test_support.h"
 #include "linear/factorisation.h"

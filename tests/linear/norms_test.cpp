@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "common/memory_budget.h"
+#include "common/work_guard.h"
 #include "common/method_registry.h"
 #include "expr/formula.h"
 #include "linear/elimination.h"
@@ -169,7 +169,7 @@ TEST(MatrixTests, OrdersTooLargeForMemoryOrTimeChangeNothing) {
     auto run = RunMethod(method, "1 2", {"1000"}, 6, "old");
     EXPECT_EQ(run.report, "old");
     EXPECT_EQ(run.dialogs.Messages(),
-              std::vector<std::string>{std::string(elimination_detail::kOrderTooSlowMessage)});
+              std::vector<std::string>{std::string(kOrderTooSlowMessage)});
   }
 }
 
