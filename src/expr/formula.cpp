@@ -41,8 +41,8 @@ double ApplyFunction(std::string_view token, double a) {
 }
 
 double ApplyOperator(double a, char op, double b) {
-  // The scan only ever applies the six operators; any other gives 0 (the original showed
-  // "表达式输入有错误(Operate)" there, which the scan cannot reach).
+  // The scan only ever applies the six operators; any other character gives 0. No message
+  // is shown for it: the scan cannot reach this case.
   Op code = expr::OperatorOf(op);
   return expr::IsBinary(code) ? expr::Operate(a, code, b) : 0;
 }

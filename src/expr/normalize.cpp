@@ -23,9 +23,9 @@ void RemoveChars(std::string& s, std::string_view chars) {
 
 bool IsContinuationByte(char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; }
 
-// Step 8. Positions count characters from 1 and are 16-bit in the original: a sign at
-// position 32767 or beyond counts as absent, and the loop stops when the start position
-// reaches 32767.
+// Step 8. Positions count characters from 1 and are 16-bit integers: a sign at position
+// 32767 or beyond counts as absent, and the loop stops when the start position reaches
+// 32767.
 void MarkSigns(std::string& s) {
   constexpr long kLimit = 32767;
   size_t p = s.find_first_of("+-");

@@ -13,7 +13,7 @@
 namespace tessaly::oracle {
 namespace {
 
-// VB's Replace: every occurrence, left to right, text produced is not scanned again.
+// Replace: every occurrence, left to right; text produced is not scanned again.
 std::string Replace(const std::string& s, const std::string& from, const std::string& to) {
   if (from.empty()) return s;
   std::string out;
