@@ -8,7 +8,7 @@ PACKAGES=(
   libgtest-dev libgmock-dev googletest
   libbenchmark-dev libmuparser-dev
   clang libclang-rt-14-dev
-  qt6-base-dev libgl-dev qt6-translations-l10n
+  qt6-base-dev qt6-svg-dev libgl-dev qt6-translations-l10n
   adwaita-icon-theme fonts-noto-cjk fonts-wqy-microhei
   xvfb xauth
 )

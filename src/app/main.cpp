@@ -33,8 +33,9 @@ int main(int argc, char** argv) {
   if (QIcon::themeName().isEmpty() || QIcon::themeName() == "hicolor")
     QIcon::setThemeName("Adwaita");
 
+  tessaly::AppState state;
   tessaly::AppWindows windows;
-  tessaly::RegisterTopicWindows(windows);
+  tessaly::RegisterTopicWindows(windows, state);
 
   QPointer<tessaly::FrmExit> splash;
   auto* main = new tessaly::Tessaly(windows, [&splash] {

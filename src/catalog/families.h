@@ -2,6 +2,7 @@
 // the order of its window's menu.
 #pragma once
 
+#include "common/form_command.h"
 #include "common/method_registry.h"
 
 namespace tessaly {

@@ -5,6 +5,8 @@
 #include <iterator>
 #include <sstream>
 
+#include "cli/form_runner.h"
+#include "common/form_command.h"
 #include "common/method_registry.h"
 #include "common/number_text.h"
 #include "common/scripted_dialogs.h"
@@ -19,6 +21,8 @@ namespace {
 constexpr const char* kUsage =
     "usage: tessaly-cli list\n"
     "       tessaly-cli run WINDOW.ITEM [--input FILE] [--answer TEXT]... [--digits N] [--lf]\n"
+    "       tessaly-cli run WINDOW.BUTTON [--field NAME=VALUE]... [--answer TEXT]...\n"
+    "                   [--plot FILE.png|FILE.svg] [--lf]\n"
     "       tessaly-cli eval FORMULA [X [Y]]\n";
 
 int UsageError(std::ostream& err, const std::string& message) {
@@ -35,14 +39,19 @@ int MaxDigits(const std::string& window) {
 
 int List(std::ostream& out) {
   for (const auto& e : AllMethods().Entries()) out << e.Key() << "  " << e.caption << "\n";
+  for (const auto& c : AllFormCommands().Entries()) out << c.Key() << "  " << c.caption << "\n";
   return 0;
 }
 
 int Run(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
-        std::ostream& err) {
+        std::ostream& err, const PlotFileWriter& writePlot) {
   if (args.size() < 2) return UsageError(err, "run needs a method, e.g. Ultra.CalculateDichotomy");
   const MethodEntry* method = AllMethods().Find(args[1]);
-  if (!method) return UsageError(err, "unknown method '" + args[1] + "' (see tessaly-cli list)");
+  if (!method) {
+    if (const FormCommand* command = AllFormCommands().Find(args[1]))
+      return RunFormCommand(*command, args, 2, out, err, writePlot);
+    return UsageError(err, "unknown method '" + args[1] + "' (see tessaly-cli list)");
+  }
 
   std::string inputFile = "-";
   std::vector<std::string> answers;
@@ -113,13 +122,13 @@ int Eval(const std::vector<std::string>& args, std::ostream& out, std::ostream& 
 }  // namespace
 
 int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
-           std::ostream& err) {
+           std::ostream& err, const PlotFileWriter& writePlot) {
   if (args.empty()) {
     err << kUsage;
     return 2;
   }
   if (args[0] == "list" && args.size() == 1) return List(out);
-  if (args[0] == "run") return Run(args, in, out, err);
+  if (args[0] == "run") return Run(args, in, out, err, writePlot);
   if (args[0] == "eval") return Eval(args, out, err);
   if (args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
     out << kUsage;

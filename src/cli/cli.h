@@ -1,16 +1,26 @@
-// tessaly-cli: runs the worksheet methods and the expression engine without windows.
+// tessaly-cli: runs the worksheet methods, the calculus and ODE window commands and the
+// expression engine without windows.
 #pragma once
 
+#include <functional>
 #include <iosfwd>
 #include <string>
 #include <vector>
 
+#include "common/display_list.h"
+
 namespace tessaly {
+
+// Writes a drawing to a PNG or SVG file (chosen by the name's extension) at the drawing's
+// size; on failure returns false with a one-line reason in `error`. The desktop build
+// provides one (Qt's painter); without it `--plot` is refused.
+using PlotFileWriter =
+    std::function<bool(const DisplayList& drawing, const std::string& path, std::string& error)>;
 
 // Runs the command line (args without the program name). Reads standard input from in,
 // writes the result to out and the dialog log and errors to err; returns the exit code:
-// 0 when the command ran, 2 for a usage error.
+// 0 when the command ran, 1 when its output could not be written, 2 for a usage error.
 int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
-           std::ostream& err);
+           std::ostream& err, const PlotFileWriter& writePlot = {});
 
 }  // namespace tessaly

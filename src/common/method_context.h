@@ -1,8 +1,10 @@
 // Everything a worksheet method sees of its window.
 #pragma once
 
+#include <functional>
 #include <string>
 
+#include "common/app_state.h"
 #include "common/dialogs.h"
 #include "common/result_pane.h"
 
@@ -13,6 +15,10 @@ struct MethodContext {
   ResultPane& result;
   Dialogs& dialogs;
   int digits = 6;  // the window's Decimal digits, where it has them
+  // The interpolation methods' plot: the hand-over record they fill, and the request to
+  // show a fresh plot window drawn from it. Null / empty where nothing is plotted.
+  PlotHandOver* plot = nullptr;
+  std::function<void()> showPlot = {};
 };
 
 }  // namespace tessaly

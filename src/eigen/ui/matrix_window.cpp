@@ -69,7 +69,7 @@ WorksheetDescription MatrixCValueCVectorDescription() {
   return s;
 }
 
-Worksheet* CreateMatrixCValueCVector(WorksheetServices services) {
+Worksheet* CreateMatrixCValueCVector(WindowServices services) {
   return new Worksheet(MatrixCValueCVectorDescription(), services);
 }
 

@@ -6,6 +6,6 @@
 namespace tessaly {
 
 WorksheetDescription MatrixCValueCVectorDescription();
-Worksheet* CreateMatrixCValueCVector(WorksheetServices services);
+Worksheet* CreateMatrixCValueCVector(WindowServices services);
 
 }  // namespace tessaly

@@ -66,7 +66,7 @@ WorksheetDescription InsertValueDescription() {
   return s;
 }
 
-Worksheet* CreateInsertValue(WorksheetServices services) {
+Worksheet* CreateInsertValue(WindowServices services) {
   return new Worksheet(InsertValueDescription(), services);
 }
 

@@ -6,6 +6,6 @@
 namespace tessaly {
 
 WorksheetDescription InsertValueDescription();
-Worksheet* CreateInsertValue(WorksheetServices services);
+Worksheet* CreateInsertValue(WindowServices services);
 
 }  // namespace tessaly

@@ -77,7 +77,7 @@ WorksheetDescription LinearFrmDescription() {
   return s;
 }
 
-Worksheet* CreateLinearFrm(WorksheetServices services) {
+Worksheet* CreateLinearFrm(WindowServices services) {
   return new Worksheet(LinearFrmDescription(), services);
 }
 

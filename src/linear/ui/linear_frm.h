@@ -6,6 +6,6 @@
 namespace tessaly {
 
 WorksheetDescription LinearFrmDescription();
-Worksheet* CreateLinearFrm(WorksheetServices services);
+Worksheet* CreateLinearFrm(WindowServices services);
 
 }  // namespace tessaly

@@ -57,6 +57,6 @@ WorksheetDescription UltraDescription() {
   return s;
 }
 
-Worksheet* CreateUltra(WorksheetServices services) { return new Worksheet(UltraDescription(), services); }
+Worksheet* CreateUltra(WindowServices services) { return new Worksheet(UltraDescription(), services); }
 
 }  // namespace tessaly

@@ -6,6 +6,6 @@
 namespace tessaly {
 
 WorksheetDescription UltraDescription();
-Worksheet* CreateUltra(WorksheetServices services);
+Worksheet* CreateUltra(WindowServices services);
 
 }  // namespace tessaly

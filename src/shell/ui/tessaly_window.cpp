@@ -14,11 +14,11 @@
 namespace tessaly {
 
 Tessaly::Tessaly(AppWindows& windows, std::function<void()> showExitSplash)
-    : windows_(windows), showExitSplash_(std::move(showExitSplash)) {
+    : FixedSizeWindow(kOuterWidth, kOuterHeight),
+      windows_(windows),
+      showExitSplash_(std::move(showExitSplash)) {
   setObjectName("Tessaly");
   setWindowTitle("Tessaly");
-  setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                 Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
 
   label1_ = new QLabel("Tessaly", this);
   label1_->setObjectName("Label1");
@@ -92,7 +92,6 @@ Tessaly::Tessaly(AppWindows& windows, std::function<void()> showExitSplash)
   Timer1_Timer();
 
   UpdateButtons();
-  KeepOuterSize();
 }
 
 void Tessaly::UpdateButtons() {
@@ -104,44 +103,6 @@ void Tessaly::Timer1_Timer() {
   QString format = QLocale::system().timeFormat(QLocale::LongFormat);
   format.remove(QLatin1Char('t'));
   label3_->setText(QTime::currentTime().toString(format.trimmed()));
-}
-
-void Tessaly::KeepOuterSize() {
-  // The frame is known only once the window is shown; until then the client area takes
-  // the whole outer size.
-  const QSize frame = frameGeometry().size() - geometry().size();
-  const QSize client(TwipsToPx(kOuterWidth, this) - frame.width(),
-                     TwipsToPx(kOuterHeight, this) - frame.height());
-  if (minimumSize() != client || maximumSize() != client) setFixedSize(client);
-}
-
-void Tessaly::resizeEvent(QResizeEvent* event) {
-  QWidget::resizeEvent(event);
-  KeepOuterSize();
-}
-
-void Tessaly::showEvent(QShowEvent* event) {
-  QWidget::showEvent(event);
-  KeepOuterSize();
-  // The window manager reports its frame a little after the window appears.
-  QTimer::singleShot(100, this, &Tessaly::KeepOuterSize);
-  QTimer::singleShot(500, this, &Tessaly::KeepOuterSize);
-}
-
-void Tessaly::moveEvent(QMoveEvent* event) {
-  QWidget::moveEvent(event);
-  KeepOuterSize();
-}
-
-void Tessaly::changeEvent(QEvent* event) {
-  QWidget::changeEvent(event);
-  // Maximising, like any resize, leaves the window at its one size.
-  if (event->type() == QEvent::WindowStateChange &&
-      (windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)))
-    QTimer::singleShot(0, this, [this] {
-      setWindowState(windowState() & ~(Qt::WindowMaximized | Qt::WindowFullScreen));
-      KeepOuterSize();
-    });
 }
 
 void Tessaly::closeEvent(QCloseEvent* event) {

@@ -4,14 +4,14 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTimer>
-#include <QWidget>
 #include <functional>
 
 #include "common/ui/app_windows.h"
+#include "common/ui/fixed_size_window.h"
 
 namespace tessaly {
 
-class Tessaly : public QWidget {
+class Tessaly : public FixedSizeWindow {
   Q_OBJECT
  public:
   // Outer size of the window, in twips; it cannot be changed.
@@ -26,14 +26,9 @@ class Tessaly : public QWidget {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
-  void resizeEvent(QResizeEvent* event) override;
-  void showEvent(QShowEvent* event) override;
-  void changeEvent(QEvent* event) override;
-  void moveEvent(QMoveEvent* event) override;
 
  private:
   void Timer1_Timer();
-  void KeepOuterSize();
 
   AppWindows& windows_;
   std::function<void()> showExitSplash_;

@@ -8,8 +8,9 @@
 
 namespace tessaly {
 
-void RegisterTopicWindows(AppWindows& windows, WorksheetServices services) {
+void RegisterTopicWindows(AppWindows& windows, AppState& app, WindowServices services) {
   services.windows = &windows;
+  services.app = &app;
   windows.Register("LinearFrm", [services](AppWindows&) { return CreateLinearFrm(services); });
   windows.Register("Ultra", [services](AppWindows&) { return CreateUltra(services); });
   windows.Register("InsertValue", [services](AppWindows&) { return CreateInsertValue(services); });

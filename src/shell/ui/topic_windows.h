@@ -2,12 +2,14 @@
 #pragma once
 
 #include "common/ui/app_windows.h"
-#include "worksheet/ui/worksheet_window.h"
+#include "common/app_state.h"
+#include "common/ui/window_services.h"
 
 namespace tessaly {
 
-// Registers the topic windows and the about window. `services` are handed to every
-// worksheet window (null members: the real dialogs); its `windows` member is set here.
-void RegisterTopicWindows(AppWindows& windows, WorksheetServices services = {});
+// Registers the topic windows, their child windows and the about window. `services` are
+// handed to every window (null dialogs and choosers: the real ones); its `windows` member is
+// set here, and its `app` member to `app`, the program-wide state.
+void RegisterTopicWindows(AppWindows& windows, AppState& app, WindowServices services = {});
 
 }  // namespace tessaly

@@ -3,11 +3,10 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
-#include <unistd.h>
 
 #include "common/number_text.h"
 #include "common/text_encoding.h"
+#include "common/ui/atomic_file.h"
 #include "worksheet/file_text.h"
 #include "worksheet/ui/worksheet_window.h"
 #include "worksheet/worksheet_rules.h"
@@ -103,20 +102,9 @@ void Worksheet::FileOpen() {
 }
 
 bool Worksheet::WriteReport(const QString& fileName) {
-  // The report goes to a temporary file beside the target, which then replaces the target:
-  // a failed save leaves the earlier file whole.
-  // Unbuffered, a short write (a full disk) shows in write's count, and fsync brings out
-  // the errors a file system reports only when the data reach the disk.
+  // A failed save leaves the earlier file whole.
   const std::string report = ReportText();
-  QSaveFile file(fileName);
-  if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return false;
-  if (file.write(report.data(), static_cast<qint64>(report.size())) !=
-          static_cast<qint64>(report.size()) ||
-      ::fsync(file.handle()) != 0) {
-    file.cancelWriting();
-    return false;
-  }
-  return file.commit();
+  return WriteFileAtomically(fileName, QByteArray(report.data(), static_cast<qsizetype>(report.size())));
 }
 
 void Worksheet::FileSave() {

@@ -24,8 +24,11 @@
 
 namespace tessaly {
 
-Worksheet::Worksheet(WorksheetDescription description, WorksheetServices services, QWidget* parent)
-    : QMainWindow(parent), description_(std::move(description)), windows_(services.windows) {
+Worksheet::Worksheet(WorksheetDescription description, WindowServices services, QWidget* parent)
+    : QMainWindow(parent),
+      description_(std::move(description)),
+      windows_(services.windows),
+      app_(services.app) {
   setObjectName(description_.name);
   setWindowTitle(description_.caption);
   if (services.dialogs) {
@@ -414,6 +417,15 @@ void Worksheet::RunMethod(const MethodEntry& method) {
   };
   SyncingDialogs dialogs(*dialogs_, sync);
   MethodContext context{InputText(), pane, dialogs, digits_};
+  if (app_) {
+    // A method that plots fills the hand-over record and asks for a fresh plot window.
+    context.plot = &app_->plot;
+    context.showPlot = [this] {
+      if (!windows_) return;
+      windows_->CloseInOrder({"FrmFunPicture"});
+      windows_->Show("FrmFunPicture");
+    };
+  }
   try {
     method.run(context);
   } catch (const std::bad_alloc&) {

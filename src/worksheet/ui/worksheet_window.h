@@ -15,7 +15,8 @@
 #include <string>
 
 #include "common/method_registry.h"
-#include "worksheet/ui/qt_dialogs.h"
+#include "common/ui/qt_dialogs.h"
+#include "common/ui/window_services.h"
 #include "worksheet/ui/worksheet_description.h"
 
 namespace tessaly {
@@ -23,20 +24,18 @@ namespace tessaly {
 class AppWindows;
 class SplitterBar;
 
-// Where a window's boxes and file dialogs come from; null members mean the real dialogs.
-struct WorksheetServices {
-  Dialogs* dialogs = nullptr;
-  Choosers* choosers = nullptr;
-  AppWindows* windows = nullptr;  // for the about window
-};
 
 class Worksheet : public QMainWindow {
   Q_OBJECT
  public:
-  Worksheet(WorksheetDescription description, WorksheetServices services, QWidget* parent = nullptr);
+  Worksheet(WorksheetDescription description, WindowServices services, QWidget* parent = nullptr);
   ~Worksheet() override;
 
   const WorksheetDescription& Description() const { return description_; }
+  // The program-wide state (plot hand-over record, plot colours); may be null.
+  AppState* App() const { return app_; }
+  Choosers& WindowChoosers() const { return *choosers_; }
+  Dialogs& WindowDialogs() const { return *dialogs_; }
 
   // The input pane's text; line breaks as CR LF, the way the methods read it.
   std::string InputText() const;
@@ -123,6 +122,7 @@ class Worksheet : public QMainWindow {
   Dialogs* dialogs_;
   Choosers* choosers_;
   AppWindows* windows_;
+  AppState* app_;
 
   QPlainTextEdit* text1Multi_ = nullptr;  // the left/right windows
   QLineEdit* text1Line_ = nullptr;        // the top/bottom window

@@ -19,7 +19,7 @@ class Shell : public ::testing::Test {
  protected:
   void SetUp() override {
     testing::EnsureApp();
-    RegisterTopicWindows(windows, {&dialogs, &choosers, nullptr});
+    RegisterTopicWindows(windows, state, {&dialogs, &choosers, nullptr});
   }
   int CountTopLevel(const QString& name) {
     int n = 0;
@@ -28,6 +28,7 @@ class Shell : public ::testing::Test {
     return n;
   }
 
+  AppState state;
   AppWindows windows;
   ScriptedDialogs dialogs;
   testing::ScriptedChoosers choosers;

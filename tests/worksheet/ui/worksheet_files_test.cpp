@@ -27,7 +27,7 @@ class WorksheetFiles : public ::testing::Test {
     ASSERT_TRUE(dir.isValid());
   }
   QString Path(const QString& name) const { return dir.filePath(name); }
-  WorksheetServices Services() { return {&dialogs, &choosers, nullptr}; }
+  WindowServices Services() { return {&dialogs, &choosers, nullptr}; }
 
   QTemporaryDir dir;
   ScriptedDialogs dialogs;

@@ -26,7 +26,7 @@ using testing::Trigger;
 class WorksheetFrame : public ::testing::Test {
  protected:
   void SetUp() override { testing::EnsureApp(); }
-  WorksheetServices Services() { return {&dialogs, &choosers, nullptr}; }
+  WindowServices Services() { return {&dialogs, &choosers, nullptr}; }
 
   ScriptedDialogs dialogs;
   ScriptedChoosers choosers;

@@ -1,4 +1,4 @@
-#include "worksheet/ui/qt_dialogs.h"
+#include "common/ui/qt_dialogs.h"
 
 #include <QColorDialog>
 #include <QDialogButtonBox>

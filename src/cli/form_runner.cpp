@@ -1,0 +1,113 @@
+#include "cli/form_runner.h"
+
+#include <ostream>
+
+#include "common/scripted_dialogs.h"
+#include "common/text_util.h"
+
+namespace tessaly {
+namespace {
+
+int UsageError(std::ostream& err, const std::string& message) {
+  err << "tessaly-cli: " << message << "\n";
+  return 2;
+}
+
+// The item of a drop-down list that `value` names: the item of that exact text, else the
+// one item that equals it once both are trimmed of blanks ("2" names NewtonCotes' "2 ").
+const std::string* FindItem(const FormControl& control, const std::string& value) {
+  for (const std::string& item : control.items)
+    if (item == value) return &item;
+  const std::string* found = nullptr;
+  for (const std::string& item : control.items)
+    if (TrimBlanks(item) == TrimBlanks(value)) {
+      if (found) return nullptr;
+      found = &item;
+    }
+  return found;
+}
+
+std::string ControlList(const FormCommand& command) {
+  std::string names;
+  for (const FormControl& c : command.controls) names += (names.empty() ? "" : ", ") + c.name;
+  return names;
+}
+
+}  // namespace
+
+int RunFormCommand(const FormCommand& command, const std::vector<std::string>& args, size_t first,
+                   std::ostream& out, std::ostream& err, const PlotFileWriter& writePlot) {
+  FormFields fields(command.controls);
+  std::vector<std::string> answers;
+  std::string plotFile;
+  bool lf = false;
+  for (size_t i = first; i < args.size(); ++i) {
+    const std::string& a = args[i];
+    const bool hasValue = i + 1 < args.size();
+    if (a == "--field" && hasValue) {
+      const std::string& setting = args[++i];
+      const size_t eq = setting.find('=');
+      if (eq == std::string::npos) return UsageError(err, "--field takes NAME=VALUE");
+      const std::string name = setting.substr(0, eq);
+      std::string value = setting.substr(eq + 1);
+      const FormControl* control = command.Control(name);
+      if (!control)
+        return UsageError(err, command.window + " has no control '" + name +
+                                   "' (its controls: " + ControlList(command) + ")");
+      if (control->IsList()) {
+        const std::string* item = FindItem(*control, value);
+        if (!item) return UsageError(err, "'" + value + "' is not an item of " + name);
+        value = *item;
+      } else if (control->max > 0) {
+        // Held in range as the window holds the box while the user types.
+        value = HeldInRange(value, control->min, control->max);
+      }
+      fields.Set(name, std::move(value));
+    } else if (a == "--answer" && hasValue) {
+      answers.push_back(args[++i]);
+    } else if (a == "--plot" && hasValue) {
+      plotFile = args[++i];
+    } else if (a == "--lf") {
+      lf = true;
+    } else if (a == "--input" || a == "--digits") {
+      return UsageError(err, command.window + " has no input pane or Decimal digits; set its " +
+                                 "controls with --field NAME=VALUE");
+    } else {
+      return UsageError(err, "unexpected argument '" + a + "'");
+    }
+  }
+  if (!plotFile.empty() && !writePlot)
+    return UsageError(err, "this tessaly-cli was built without pictures; --plot is not available");
+  if (!command.Enabled(fields))
+    return UsageError(err, command.Key() + " is disabled for these fields (the window keeps " +
+                               command.control + " disabled while a box it needs is blank)");
+
+  AppState app;
+  ScriptedDialogs dialogs(answers);
+  FormContext ctx{fields, dialogs, app};
+  FormOutcome outcome;
+  try {
+    outcome = command.run(ctx);
+  } catch (const ScriptError& e) {
+    for (const auto& box : dialogs.Shown()) err << box.LogLine() << "\n";
+    return UsageError(err, e.what());
+  }
+  for (const auto& box : dialogs.Shown()) err << box.LogLine() << "\n";
+
+  if (!plotFile.empty()) {
+    std::string error;
+    if (!outcome.picture) {
+      err << "tessaly-cli: nothing was drawn; " << plotFile << " was not written\n";
+    } else if (!writePlot(*outcome.picture, plotFile, error)) {
+      err << "tessaly-cli: cannot write " << plotFile << ": " << error << "\n";
+      return 1;
+    }
+  }
+  // A fresh window's result box is empty; a command that stops early leaves it so.
+  const std::string text = outcome.result.value_or(std::string());
+  out << (lf ? ReplaceAll(text, "\r\n", "\n") : text);
+  out.flush();
+  return out ? 0 : 1;
+}
+
+}  // namespace tessaly

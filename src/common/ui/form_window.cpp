@@ -1,0 +1,232 @@
+#include "common/ui/form_window.h"
+
+#include <QEvent>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QToolButton>
+#include <QVBoxLayout>
+#include <cmath>
+
+#include "common/number_text.h"
+#include "common/text_encoding.h"
+#include "common/ui/fonts.h"
+#include "common/ui/plot_view.h"
+#include "common/ui/twips.h"
+#include "worksheet/file_text.h"
+
+namespace tessaly {
+
+FormWindow::FormWindow(FormWindowDescription description, WindowServices services,
+                       const FormCommand* command)
+    : FixedSizeWindow(description.outerWidthTwips, description.outerHeightTwips),
+      description_(std::move(description)),
+      command_(command ? command : AllFormCommands().Find(description_.command)),
+      services_(services) {
+  setObjectName(description_.name);
+  setWindowTitle(description_.caption);
+  if (services_.dialogs) {
+    dialogs_ = services_.dialogs;
+  } else {
+    ownDialogs_ = std::make_unique<QtDialogs>(this);
+    dialogs_ = ownDialogs_.get();
+  }
+  if (services_.app) {
+    app_ = services_.app;
+  } else {
+    ownApp_ = std::make_unique<AppState>();
+    app_ = ownApp_.get();
+  }
+  static const FormCommand kNone;
+  if (!command_) command_ = &kNone;
+
+  for (const FormLabel& l : description_.labels) {
+    auto* label = new QLabel(l.caption, this);
+    label->setObjectName(l.name);
+    labels_[l.control] = label;
+  }
+  auto labelFor = [this](const QString& control) -> QWidget* {
+    auto it = labels_.find(control);
+    return it == labels_.end() ? nullptr : it->second;
+  };
+
+  // The controls, one row each: its label, then the control.
+  auto* grid = new QGridLayout;
+  grid->setHorizontalSpacing(TwipsToPx(120, this));
+  grid->setVerticalSpacing(TwipsToPx(120, this));
+  int row = 0;
+  for (const FormControl& c : command_->controls) {
+    if (QWidget* label = labelFor(QString::fromStdString(c.name))) grid->addWidget(label, row, 0);
+    grid->addWidget(BuildControl(c), row, 1);
+    ++row;
+  }
+  button_ = new QPushButton(QString::fromStdString(command_->caption), this);
+  button_->setObjectName(QString::fromStdString(command_->control));
+  connect(button_, &QPushButton::clicked, this, &FormWindow::Press);
+
+  auto* form = new QVBoxLayout;
+  form->addLayout(grid);
+  form->addWidget(button_);
+  if (!description_.resultBox.isEmpty()) {
+    result_ = new QPlainTextEdit(this);
+    result_->setObjectName(description_.resultBox);
+    result_->setLineWrapMode(QPlainTextEdit::NoWrap);
+    result_->setReadOnly(description_.resultDiscardsKeys);
+    QFont f = result_->font();
+    f.setFamilies(PaneFontFamilies());
+    result_->setFont(f);
+    if (QWidget* label = labelFor(description_.resultBox)) form->addWidget(label);
+    if (description_.picture)
+      result_->setFixedHeight(result_->fontMetrics().lineSpacing() * description_.resultLines +
+                              2 * result_->frameWidth() + 8);
+    form->addWidget(result_, description_.picture ? 0 : 1);
+  }
+  if (description_.picture) form->addStretch(1);
+
+  auto* outer = new QHBoxLayout(this);
+  outer->setContentsMargins(TwipsToPx(180, this), TwipsToPx(180, this), TwipsToPx(180, this),
+                            TwipsToPx(180, this));
+  outer->setSpacing(TwipsToPx(180, this));
+  if (description_.picture) {
+    auto* left = new QWidget(this);
+    left->setLayout(form);
+    left->setFixedWidth(TwipsToPx(description_.outerWidthTwips * 0.36, this));
+    form->setContentsMargins(0, 0, 0, 0);
+    picture_ = new PlotView(this, services_.choosers, dialogs_);
+    outer->addWidget(left);
+    outer->addWidget(picture_, 1);
+  } else {
+    outer->addLayout(form, 1);
+  }
+  UpdateEnabled();
+}
+
+FormWindow::~FormWindow() = default;
+
+QWidget* FormWindow::BuildControl(const FormControl& c) {
+  const QString name = QString::fromStdString(c.name);
+  if (c.IsList()) {
+    auto* list = new QComboBox(this);
+    list->setObjectName(name);
+    list->setEditable(false);  // picked from the list only
+    for (const std::string& item : c.items) list->addItem(QString::fromStdString(item));
+    list->setCurrentText(QString::fromStdString(c.initial));
+    if (description_.enableOnListFocus) list->installEventFilter(this);
+    lists_[name] = list;
+    return list;
+  }
+  auto* box = new QLineEdit(QString::fromStdString(c.initial), this);
+  box->setObjectName(name);
+  texts_[name] = box;
+  const int min = c.min, max = c.max;
+  connect(box, &QLineEdit::textChanged, this, [this, box, min, max](const QString& text) {
+    if (max > 0) {
+      // Held in range while the user types.
+      const std::string held = HeldInRange(text.toStdString(), min, max);
+      if (held != text.toStdString()) {
+        box->setText(QString::fromStdString(held));
+        return;
+      }
+    }
+    UpdateEnabled();
+  });
+  if (c.max > 0 && !description_.spinner.isEmpty()) return BuildSpinner(box, c);
+  return box;
+}
+
+QWidget* FormWindow::BuildSpinner(QLineEdit* box, const FormControl& c) {
+  // The up-down spinner beside the box: one step up or down, within the box's range.
+  auto* holder = new QWidget(this);
+  auto* row = new QHBoxLayout(holder);
+  row->setContentsMargins(0, 0, 0, 0);
+  row->setSpacing(0);
+  row->addWidget(box, 1);
+  auto* arrows = new QWidget(holder);
+  arrows->setObjectName(description_.spinner);
+  auto* column = new QVBoxLayout(arrows);
+  column->setContentsMargins(0, 0, 0, 0);
+  column->setSpacing(0);
+  const int min = c.min, max = c.max;
+  for (int step : {+1, -1}) {
+    auto* b = new QToolButton(arrows);
+    b->setObjectName(step > 0 ? "Up" : "Down");
+    b->setArrowType(step > 0 ? Qt::UpArrow : Qt::DownArrow);
+    b->setAutoRepeat(true);
+    b->setFixedSize(TwipsToPx(255, this), box->sizeHint().height() / 2);
+    connect(b, &QToolButton::clicked, this, [box, step, min, max] {
+      const double v = std::nearbyint(LeadingNumber(box->text().toStdString())) + step;
+      const double held = v < min ? min : (v > max ? max : v);
+      box->setText(QString::fromStdString(PlainIntegerText(static_cast<long long>(held))));
+    });
+    column->addWidget(b);
+  }
+  row->addWidget(arrows);
+  return holder;
+}
+
+QLineEdit* FormWindow::TextBox(const QString& name) const {
+  auto it = texts_.find(name);
+  return it == texts_.end() ? nullptr : it->second;
+}
+
+QComboBox* FormWindow::List(const QString& name) const {
+  auto it = lists_.find(name);
+  return it == lists_.end() ? nullptr : it->second;
+}
+
+QLabel* FormWindow::Label(const QString& name) const {
+  for (const auto& [control, label] : labels_)
+    if (label->objectName() == name) return label;
+  return nullptr;
+}
+
+FormFields FormWindow::Fields() const {
+  FormFields fields(command_->controls);
+  for (const auto& [name, box] : texts_) fields.Set(name.toStdString(), box->text().toStdString());
+  for (const auto& [name, list] : lists_)
+    fields.Set(name.toStdString(), list->currentText().toStdString());
+  return fields;
+}
+
+std::string FormWindow::ResultText() const {
+  if (!result_) return {};
+  // An edited box gives its text with CR LF line breaks; an untouched one the text as written.
+  const QString shown = result_->toPlainText();
+  return shown == shownResult_ ? resultText_ : ToCrLf(shown.toStdString());
+}
+
+void FormWindow::UpdateEnabled() { button_->setEnabled(command_->Enabled(Fields())); }
+
+bool FormWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::FocusIn && qobject_cast<QComboBox*>(watched)) UpdateEnabled();
+  return FixedSizeWindow::eventFilter(watched, event);
+}
+
+void FormWindow::Press() {
+  UpdateEnabled();
+  if (!button_->isEnabled() || !command_->run) return;
+  const FormFields fields = Fields();
+  FormContext ctx{fields, *dialogs_, *app_};
+  try {
+    Apply(command_->run(ctx));
+  } catch (const std::bad_alloc&) {
+    dialogs_->MsgBox("内存不足，计算没有完成。");
+  } catch (const std::exception& e) {
+    dialogs_->MsgBox(std::string("计算没有完成：") + e.what());
+  }
+}
+
+void FormWindow::Apply(FormOutcome outcome) {
+  if (outcome.result && result_) {
+    resultText_ = std::move(*outcome.result);
+    shownResult_ = QString::fromStdString(PaneTextFromReport(resultText_));
+    result_->setPlainText(shownResult_);
+  }
+  if (outcome.picture && picture_) picture_->SetDrawing(std::move(*outcome.picture));
+  if (!outcome.focus.empty()) {
+    const QString name = QString::fromStdString(outcome.focus);
+    if (QLineEdit* box = TextBox(name)) box->setFocus();
+    else if (QComboBox* list = List(name)) list->setFocus();
+  }
+}
+
+}  // namespace tessaly

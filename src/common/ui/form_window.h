@@ -1,0 +1,100 @@
+// A fixed-size window built around one form command (the calculus and ODE windows): its
+// text boxes and drop-down lists, their labels, the command button, an optional result box
+// and an optional picture box. Pressing the button runs the command from the registry on
+// the controls' texts and shows what it returns.
+#pragma once
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "common/form_command.h"
+#include "common/ui/fixed_size_window.h"
+#include "common/ui/qt_dialogs.h"
+#include "common/ui/window_services.h"
+
+namespace tessaly {
+
+class PlotView;
+
+struct FormLabel {
+  QString name;     // "Label1"
+  QString caption;  // "函数式"
+  QString control;  // the control it names: "Text1", or the result box
+};
+
+struct FormWindowDescription {
+  QString name;     // "CompFormual"
+  QString caption;  // the window's caption
+  double outerWidthTwips = 0, outerHeightTwips = 0;
+  std::string command;  // the registry key of the button's command, "CompFormual.Command1"
+  std::vector<FormLabel> labels;
+  QString resultBox;                // "Text5"; empty: the window has none
+  bool resultDiscardsKeys = false;  // typing into the result box does nothing
+  int resultLines = 4;              // the result box's height in text lines (with a picture)
+  QString spinner;                  // "UpDown1", bound to the range-held text box; empty: none
+  bool picture = false;             // the picture box Picture1
+  // The button's enabling is re-evaluated when a text box changes; also when a drop-down
+  // list gets the focus where this is set.
+  bool enableOnListFocus = false;
+};
+
+class FormWindow : public FixedSizeWindow {
+  Q_OBJECT
+ public:
+  // The command is the registry's entry named by the description, or `command` when given.
+  FormWindow(FormWindowDescription description, WindowServices services,
+             const FormCommand* command = nullptr);
+  ~FormWindow() override;
+
+  const FormWindowDescription& Description() const { return description_; }
+  const FormCommand& Command() const { return *command_; }
+
+  QLineEdit* TextBox(const QString& name) const;
+  QComboBox* List(const QString& name) const;
+  QLabel* Label(const QString& name) const;
+  QPushButton* Button() const { return button_; }
+  QPlainTextEdit* ResultBox() const { return result_; }
+  PlotView* Picture() const { return picture_; }
+  // The result box's text as the command wrote it (CR LF kept), or as the user edited it.
+  std::string ResultText() const;
+  // The controls' texts as the command reads them.
+  FormFields Fields() const;
+
+  // The button's click: runs the command (does nothing while the button is disabled).
+  void Press();
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  QWidget* BuildControl(const FormControl& control);
+  QWidget* BuildSpinner(QLineEdit* box, const FormControl& control);
+  void UpdateEnabled();
+  void Apply(FormOutcome outcome);
+
+  FormWindowDescription description_;
+  const FormCommand* command_;
+  WindowServices services_;
+  std::unique_ptr<Dialogs> ownDialogs_;
+  std::unique_ptr<AppState> ownApp_;
+  Dialogs* dialogs_;
+  AppState* app_;
+
+  std::map<QString, QLineEdit*> texts_;
+  std::map<QString, QComboBox*> lists_;
+  std::map<QString, QLabel*> labels_;
+  QPushButton* button_ = nullptr;
+  QPlainTextEdit* result_ = nullptr;
+  PlotView* picture_ = nullptr;
+  std::string resultText_;  // as written, CR LF kept
+  QString shownResult_;     // what the box showed when resultText_ was written
+};
+
+}  // namespace tessaly

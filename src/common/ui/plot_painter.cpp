@@ -1,0 +1,134 @@
+#include "common/ui/plot_painter.h"
+
+#include <QBuffer>
+#include <QFileInfo>
+#include <QFontMetricsF>
+#include <QImage>
+#include <QPainter>
+#include <QSvgGenerator>
+#include <algorithm>
+#include <cmath>
+
+#include "common/ui/atomic_file.h"
+
+namespace tessaly {
+namespace {
+
+// Coordinates far outside the picture are pulled in to this many pixels around it, so that
+// a huge value (an overflowing function) cannot overflow the painter's arithmetic.
+constexpr double kFarPx = 1e5;
+
+struct Mapping {
+  double x0, y0, sx, sy;
+  double X(double x) const { return std::clamp(x0 + x * sx, -kFarPx, kFarPx); }
+  double Y(double y) const { return std::clamp(y0 + y * sy, -kFarPx, kFarPx); }
+};
+
+bool Finite(double v) { return std::isfinite(v); }
+
+}  // namespace
+
+QFont PictureFont() {
+  QFont f;
+  f.setFamilies({"Noto Sans CJK SC", "WenQuanYi Micro Hei", "DejaVu Sans"});
+  f.setPixelSize(12);
+  return f;
+}
+
+void PaintDisplayList(QPainter& painter, const DisplayList& d, const QRectF& target,
+                      const QFont& font) {
+  painter.save();
+  painter.fillRect(target, Qt::white);
+  const double w = d.right - d.left, h = d.bottom - d.top;
+  if (!d.hasView || !Finite(d.left) || !Finite(d.top) || !Finite(w) || !Finite(h) || w == 0 ||
+      h == 0) {
+    painter.restore();
+    return;
+  }
+  painter.setClipRect(target);
+  painter.setRenderHint(QPainter::Antialiasing, false);
+  // x_px = target.left + (x - left) * width / w, likewise for y.
+  const double sx = target.width() / w, sy = target.height() / h;
+  const Mapping m{target.left() - d.left * sx, target.top() - d.top * sy, sx, sy};
+
+  for (const PlotLine& l : d.lines) {
+    if (!Finite(l.x1) || !Finite(l.y1) || !Finite(l.x2) || !Finite(l.y2)) continue;
+    painter.setPen(QPen(l.colour ? QColor::fromRgb(*l.colour) : QColor(Qt::black), 0));
+    painter.drawLine(QPointF(m.X(l.x1), m.Y(l.y1)), QPointF(m.X(l.x2), m.Y(l.y2)));
+  }
+  painter.setPen(Qt::NoPen);
+  for (const PlotPoint& p : d.points) {
+    if (!Finite(p.x) || !Finite(p.y)) continue;
+    // A single point: one pixel, its upper-left corner at the point.
+    painter.fillRect(QRectF(std::floor(m.X(p.x)), std::floor(m.Y(p.y)), 1, 1),
+                     QColor::fromRgb(p.colour));
+  }
+  painter.setFont(font);
+  painter.setPen(Qt::black);
+  const QFontMetricsF metrics(font);
+  for (const PlotText& t : d.texts) {
+    if (!Finite(t.x) || !Finite(t.y)) continue;
+    const double top = m.Y(t.y) + t.linesBelow * metrics.height();
+    painter.drawText(QPointF(m.X(t.x), top + metrics.ascent()), QString::fromStdString(t.text));
+  }
+  painter.restore();
+}
+
+QSize PictureSize(const DisplayList& d) {
+  return d.width > 0 && d.height > 0 ? QSize(d.width, d.height) : QSize(640, 480);
+}
+
+QByteArray RenderPng(const DisplayList& drawing, QSize size) {
+  QImage image(size, QImage::Format_RGB32);
+  image.fill(Qt::white);
+  {
+    QPainter painter(&image);
+    PaintDisplayList(painter, drawing, QRectF(QPointF(0, 0), QSizeF(size)));
+  }
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::WriteOnly);
+  if (!image.save(&buffer, "PNG")) return {};
+  return bytes;
+}
+
+QByteArray RenderSvg(const DisplayList& drawing, QSize size) {
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::WriteOnly);
+  QSvgGenerator svg;
+  svg.setOutputDevice(&buffer);
+  svg.setSize(size);
+  svg.setViewBox(QRect(QPoint(0, 0), size));
+  svg.setTitle("Tessaly");
+  {
+    QPainter painter;
+    if (!painter.begin(&svg)) return {};
+    PaintDisplayList(painter, drawing, QRectF(QPointF(0, 0), QSizeF(size)));
+  }
+  return bytes;
+}
+
+bool SavePicture(const DisplayList& drawing, const QString& path, QSize size, QString* error) {
+  const QString suffix = QFileInfo(path).suffix().toLower();
+  QByteArray bytes;
+  if (suffix == "png") {
+    bytes = RenderPng(drawing, size);
+  } else if (suffix == "svg") {
+    bytes = RenderSvg(drawing, size);
+  } else {
+    if (error) *error = "the file name must end in .png or .svg";
+    return false;
+  }
+  if (bytes.isEmpty()) {
+    if (error) *error = "the picture could not be drawn";
+    return false;
+  }
+  if (!WriteFileAtomically(path, bytes)) {
+    if (error) *error = "the file could not be written";
+    return false;
+  }
+  return true;
+}
+
+}  // namespace tessaly
