@@ -7,6 +7,7 @@
 
 #include "cli/form_runner.h"
 #include "common/form_command.h"
+#include "common/help_pages.h"
 #include "common/method_registry.h"
 #include "common/number_text.h"
 #include "common/scripted_dialogs.h"
@@ -23,7 +24,8 @@ constexpr const char* kUsage =
     "       tessaly-cli run WINDOW.ITEM [--input FILE] [--answer TEXT]... [--digits N] [--lf]\n"
     "       tessaly-cli run WINDOW.BUTTON [--field NAME=VALUE]... [--answer TEXT]...\n"
     "                   [--plot FILE.png|FILE.svg] [--lf]\n"
-    "       tessaly-cli eval FORMULA [X [Y]]\n";
+    "       tessaly-cli eval FORMULA [X [Y]]\n"
+    "       tessaly-cli help [WINDOW]\n";
 
 int UsageError(std::ostream& err, const std::string& message) {
   err << "tessaly-cli: " << message << "\n";
@@ -101,6 +103,29 @@ int Run(const std::vector<std::string>& args, std::istream& in, std::ostream& ou
   return 0;
 }
 
+// The plain text of the guide's start page, or of a topic window's page.
+int Help(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+         const HelpTextReader& helpText) {
+  if (args.size() > 2) return UsageError(err, "help takes at most one WINDOW");
+  std::string_view page = HelpPages().front().file;
+  if (args.size() == 2) {
+    const std::optional<HelpPage> topic = TopicHelpPage(args[1]);
+    if (!topic) {
+      std::string windows;
+      for (const HelpPage& p : HelpPages())
+        if (!p.window.empty()) windows += (windows.empty() ? "" : ", ") + std::string(p.window);
+      return UsageError(err, "no guide page for '" + args[1] + "' (one of " + windows + ")");
+    }
+    page = topic->file;
+  }
+  if (!helpText) return UsageError(err, "this tessaly-cli was built without the user guide");
+  const std::optional<std::string> text = helpText(page);
+  if (!text) return UsageError(err, "the guide has no page " + std::string(page));
+  out << *text;
+  out.flush();
+  return out ? 0 : 1;
+}
+
 int Eval(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
   if (args.size() < 2 || args.size() > 4) return UsageError(err, "eval needs FORMULA [X [Y]]");
   std::string canonical = NormalizeFormula(args[1]);
@@ -122,15 +147,16 @@ int Eval(const std::vector<std::string>& args, std::ostream& out, std::ostream& 
 }  // namespace
 
 int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
-           std::ostream& err, const PlotFileWriter& writePlot) {
+           std::ostream& err, const CliServices& services) {
   if (args.empty()) {
     err << kUsage;
     return 2;
   }
   if (args[0] == "list" && args.size() == 1) return List(out);
-  if (args[0] == "run") return Run(args, in, out, err, writePlot);
+  if (args[0] == "run") return Run(args, in, out, err, services.writePlot);
   if (args[0] == "eval") return Eval(args, out, err);
-  if (args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
+  if (args[0] == "help") return Help(args, out, err, services.helpText);
+  if (args[0] == "--help" || args[0] == "-h") {
     out << kUsage;
     return 0;
   }

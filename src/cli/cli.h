@@ -4,7 +4,9 @@
 
 #include <functional>
 #include <iosfwd>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "common/display_list.h"
@@ -17,10 +19,21 @@ namespace tessaly {
 using PlotFileWriter =
     std::function<bool(const DisplayList& drawing, const std::string& path, std::string& error)>;
 
+// Reads the plain text of a page of the user guide, by its file name ("linear.html"); none
+// when there is no such page. The desktop build provides one (the guide is compiled in).
+using HelpTextReader = std::function<std::optional<std::string>(std::string_view page)>;
+
+// What tessaly-cli takes from the Qt Gui part of the build; without them --plot and help
+// are refused.
+struct CliServices {
+  PlotFileWriter writePlot;
+  HelpTextReader helpText;
+};
+
 // Runs the command line (args without the program name). Reads standard input from in,
 // writes the result to out and the dialog log and errors to err; returns the exit code:
 // 0 when the command ran, 1 when its output could not be written, 2 for a usage error.
 int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
-           std::ostream& err, const PlotFileWriter& writePlot = {});
+           std::ostream& err, const CliServices& services = {});
 
 }  // namespace tessaly

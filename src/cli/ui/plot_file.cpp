@@ -1,24 +1,9 @@
 #include "cli/ui/plot_file.h"
 
-#include <QGuiApplication>
-
+#include "cli/ui/gui_application.h"
 #include "common/ui/plot_painter.h"
 
 namespace tessaly {
-namespace {
-
-// Painting text needs a Gui application; the offscreen platform needs no display.
-void EnsureGuiApplication() {
-  if (QCoreApplication::instance()) return;
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  static int argc = 1;
-  static char name[] = "tessaly-cli";
-  static char* argv[] = {name, nullptr};
-  // Kept until the process ends: destroying it among the static destructors is unsafe.
-  new QGuiApplication(argc, argv);
-}
-
-}  // namespace
 
 PlotFileWriter PictureFileWriter() {
   return [](const DisplayList& drawing, const std::string& path, std::string& error) {

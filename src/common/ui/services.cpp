@@ -4,19 +4,49 @@
 #include <QDesktopServices>
 #include <QFileInfo>
 #include <QMap>
+#include <QMimeDatabase>
 #include <QPointer>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QUrl>
+#include <QWidget>
+
+#include "common/help_pages.h"
+#include "common/ui/help_window.h"
 
 namespace tessaly {
 
 QString ProgramFolder() { return QCoreApplication::applicationDirPath(); }
 
-void ShowHelpFile(QWidget* /*owner*/, const QString& helpFileName) {
+namespace {
+
+// Whether the desktop names an application for the file's type. Opening a file nothing
+// handles would only show the desktop's own error.
+bool DesktopCanOpen(const QString& path) {
+  const QString xdgMime = QStandardPaths::findExecutable("xdg-mime");
+  if (xdgMime.isEmpty()) return false;
+  const QString type = QMimeDatabase().mimeTypeForFile(path).name();
+  QProcess query;
+  query.start(xdgMime, {"query", "default", type});
+  if (!query.waitForFinished(2000)) {
+    query.kill();
+    query.waitForFinished(500);
+    return false;
+  }
+  return query.exitCode() == 0 && !query.readAllStandardOutput().trimmed().isEmpty();
+}
+
+}  // namespace
+
+void ShowHelpFile(QWidget* owner, const QString& helpFileName) {
   const QString path = ProgramFolder() + "/Help/" + helpFileName;
-  if (!QFileInfo(path).isFile()) return;
-  QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+  if (QFileInfo(path).isFile() && DesktopCanOpen(path) &&
+      QDesktopServices::openUrl(QUrl::fromLocalFile(path)))
+    return;
+  // Otherwise the guide built into the program, at the page of the window that asked.
+  const QString window = owner ? owner->window()->objectName() : QString();
+  const HelpPage& page = HelpPageForWindow(window.toStdString());
+  HelpWindow::Open(QString::fromUtf8(page.file.data(), static_cast<qsizetype>(page.file.size())));
 }
 
 namespace {

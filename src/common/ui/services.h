@@ -14,7 +14,8 @@ inline constexpr const char* kTuneAlias = "tune1";
 QString ProgramFolder();
 
 // Opens the help file under the program folder's "Help" folder with the desktop's handler
-// for it. Every failure is silent.
+// for it when both exist; otherwise opens the user guide built into the program at the page
+// of the owner's window (the start page for the main window). Every failure is silent.
 void ShowHelpFile(QWidget* owner, const QString& helpFileName);
 
 // Plays a MIDI file through a MIDI player found on the system (timidity or fluidsynth,

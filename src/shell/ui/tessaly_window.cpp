@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "common/ui/fonts.h"
+#include "common/ui/help_window.h"
 #include "common/ui/services.h"
 #include "common/ui/twips.h"
 
@@ -108,6 +109,7 @@ void Tessaly::Timer1_Timer() {
 void Tessaly::closeEvent(QCloseEvent* event) {
   if (showExitSplash_) showExitSplash_();
   windows_.CloseInOrder(AppWindows::UnloadOrder());
+  if (HelpWindow* help = HelpWindow::Current()) help->close();
   event->accept();
 }
 

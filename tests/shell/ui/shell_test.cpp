@@ -6,6 +6,8 @@
 #include <QTest>
 
 #include "shell/ui/frm_exit.h"
+#include "common/help_pages.h"
+#include "common/ui/help_window.h"
 #include "common/ui/services.h"
 #include "shell/ui/tessaly_window.h"
 #include "shell/ui/topic_windows.h"
@@ -121,11 +123,52 @@ TEST_F(Shell, MainWindowKeepsItsOuterSize) {
   main.close();
 }
 
-TEST_F(Shell, HelpAndTuneStaySilentWithoutTheirFiles) {
+TEST_F(Shell, TuneStaysSilentWithoutItsFile) {
   EXPECT_FALSE(PlayTune("/no/such/folder/END.MID", kTuneAlias));
   StopTune(kTuneAlias);
   StopTune("never-opened");
+}
+
+TEST_F(Shell, HelpOpensTheGuideAtTheAskingWindowsPage) {
+  // There is no help file beside the test program: every help opens the built-in guide, in
+  // one window, at the page of the window that asked.
+  Tessaly main(windows, nullptr);
+  main.findChild<QPushButton*>("cmdHelp")->click();
+  HelpWindow* help = HelpWindow::Current();
+  ASSERT_NE(help, nullptr);
+  EXPECT_TRUE(help->isVisible());
+  EXPECT_EQ(help->Page(), "index.html");
+  EXPECT_TRUE(help->Browser()->toPlainText().contains("六个主题"));
+  EXPECT_EQ(help->Contents()->count(), static_cast<int>(HelpPages().size()));
+
+  auto* linear = static_cast<Worksheet*>(windows.Show("LinearFrm"));
+  testing::Trigger(*linear, "mnuHelpFile");
+  EXPECT_EQ(HelpWindow::Current(), help);
+  EXPECT_EQ(help->Page(), "linear.html");
+  testing::Trigger(*static_cast<Worksheet*>(windows.Show("Ultra")), "mnuHelpFile");
+  EXPECT_EQ(help->Page(), "nonlinear.html");
+
+  // Back and forward walk the pages seen; the contents list follows.
+  help->findChild<QToolButton*>("Back")->click();
+  EXPECT_EQ(help->Page(), "linear.html");
+  EXPECT_EQ(help->Contents()->currentItem()->text(), "线性方程组的数值解法");
+  help->findChild<QToolButton*>("Forward")->click();
+  EXPECT_EQ(help->Page(), "nonlinear.html");
+  help->Contents()->itemClicked(help->Contents()->item(0));
+  EXPECT_EQ(help->Page(), "index.html");
+
+  // Find moves through the page and wraps; a missing text is said in the find bar.
+  help->FindBox()->setText("tessaly-cli");
+  EXPECT_TRUE(help->FindNext());
+  EXPECT_EQ(help->Browser()->textCursor().selectedText(), "tessaly-cli");
+  EXPECT_TRUE(help->FindNext(true));
+  help->FindBox()->setText("没有这段文字");
+  EXPECT_FALSE(help->FindNext());
+  help->close();
   ShowHelpFile(nullptr, "NoSuchHelp.CHM");
+  ASSERT_NE(HelpWindow::Current(), nullptr);
+  EXPECT_EQ(HelpWindow::Current()->Page(), "index.html");
+  HelpWindow::Current()->close();
 }
 
 TEST_F(Shell, ExitSplashScrollsAndReenters) {
