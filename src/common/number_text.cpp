@@ -184,6 +184,15 @@ std::string RightAligned(std::string_view text, int width) {
   return out;
 }
 
+void AppendRightAlignedNumberText(std::string& out, double v, int width) {
+  const size_t start = out.size();
+  AppendPlainNumberText(out, v);
+  // Number texts are ASCII: one byte per character.
+  const size_t length = out.size() - start;
+  if (width > 0 && length < static_cast<size_t>(width))
+    out.insert(start, static_cast<size_t>(width) - length, ' ');
+}
+
 std::string RoundedNumberText(double v, int k) { return PlainNumberText(Round(v, k)); }
 
 void AppendRoundedNumberText(std::string& out, double v, int k) {
