@@ -67,19 +67,47 @@ void AppendScaledInteger(std::string& out, bool negative, double t, int k) {
   }
 }
 
-// The plain number text of the common values, written without the general digit split:
-// v is the nearest double to a decimal D with at most 15 significant digits, at most 17
-// decimals and a magnitude from 1E-04 to below 1E+15 (typed entries and rounded results
-// are such values). Rounding v to 15 significant digits gives D back, so the text is D's
-// digits, written from the integer D * 10^k. Returns false, writing nothing, for any other v.
-bool AppendShortDecimal(std::string& out, double v) {
+// The 15 significant digits of v for 1E-05 <= |v| < 1E+15, from one multiplication by an
+// exact power of ten: with the decimal exponent e of v, s = v * 10^(14 - e) lies in
+// [1E+14, 1E+15), where every integer and every half-integer is a double. Rounding the exact
+// product to a double is monotonic and cannot cross such a value, so the nearest integer of s
+// is that of the exact product, except when s is a half-integer itself (the exact product may
+// lie on either side). Then, and outside the range, it returns false and the general split
+// decides.
+bool QuickSplitDigits(double v, Digits15& d) {
   const double a = std::fabs(v);
-  if (!(a >= 1e-4 && a < 1e15)) return false;
-  for (int k = 0; k <= 17; ++k) {
-    const double t = a * kPow10[k];
-    if (t >= 1e15) return false;
-    if ((t + kTwo52) - kTwo52 != t || t / kPow10[k] != a) continue;
-    AppendScaledInteger(out, v < 0, t, k);
+  if (!(a >= 1e-5 && a < 1e15)) return false;
+  int e = 0;
+  if (a >= 1) {
+    while (e < 14 && a >= kPow10[e + 1]) ++e;
+  } else {
+    e = -1;
+    while (e > -5 && a * kPow10[-e] < 1) --e;
+  }
+  for (int attempt = 0; attempt < 2; ++attempt) {
+    const double scaled = a * kPow10[14 - e];
+    if (scaled >= 1e15 && e < 14) {
+      ++e;
+      continue;
+    }
+    if (scaled < 1e14 && e > -5) {
+      --e;
+      continue;
+    }
+    if (!(scaled >= 1e14 && scaled < 1e15)) return false;
+    const double whole = std::floor(scaled);
+    const double fraction = scaled - whole;
+    if (fraction == 0.5) return false;
+    auto t = static_cast<uint64_t>(fraction > 0.5 ? whole + 1 : whole);
+    if (t == 1000000000000000) {  // carried into the next power of ten
+      t /= 10;
+      ++e;
+    }
+    char* end = std::to_chars(d.digits, d.digits + sizeof d.digits, t).ptr;
+    d.count = static_cast<int>(end - d.digits);
+    while (d.count > 1 && d.digits[d.count - 1] == '0') --d.count;
+    d.exponent = e;
+    d.negative = v < 0;
     return true;
   }
   return false;
@@ -126,8 +154,8 @@ void AppendPlainNumberText(std::string& out, double v) {
     out += '0';
     return;
   }
-  if (AppendShortDecimal(out, v)) return;
-  Digits15 d = SplitDigits(v);
+  Digits15 d;
+  if (!QuickSplitDigits(v, d)) d = SplitDigits(v);
   if (d.negative) out += '-';
   if (d.exponent >= 15 || d.exponent <= -5) {
     out += d.digits[0];

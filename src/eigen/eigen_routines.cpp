@@ -136,6 +136,11 @@ void AppendFieldMatrix(std::string& out, const Matrix& m, int n, double zeroBelo
   }
 }
 
+void ReserveReport(std::string& out, uint64_t bytes) {
+  constexpr uint64_t kLargestReservation = uint64_t{64} << 20;
+  out.reserve(static_cast<size_t>(std::min(bytes, kLargestReservation)));
+}
+
 std::optional<double> AskEigenPrecision(Dialogs& dialogs, std::string_view defaultText) {
   const std::string reply =
       dialogs.InputBox("输入矩阵特征值的精度值 eps：", "输入数据", defaultText);

@@ -66,6 +66,10 @@ void AppendVectorListing(std::string& out, const Vector& v, int n, VectorLayout 
 // is below `zeroBelow` are printed as 0.
 void AppendFieldMatrix(std::string& out, const Matrix& m, int n, double zeroBelow = 0);
 
+// Reserves room for a report of about `bytes` bytes (at most 64 MiB; a longer report grows as
+// it goes), so that a long report is not copied again and again while it is written.
+void ReserveReport(std::string& out, uint64_t bytes);
+
 // The precision question of the eigenvalue methods ("输入矩阵特征值的精度值 eps：",
 // title "输入数据"): the leading number of the reply, or nothing when the reply is empty
 // (Cancel included) once trimmed of blanks.

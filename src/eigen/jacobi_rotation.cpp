@@ -8,6 +8,7 @@
 #include <string_view>
 #include <tuple>
 #include <utility>
+#include <vector>
 
 #include "common/assign.h"
 #include "common/number_text.h"
@@ -82,6 +83,66 @@ void Rotate(const Matrix& a, int n, int p, int q, const Rotation& r, Matrix& a1)
   }
 }
 
+// The text of an n × n matrix in fields, kept from one rotation to the next so that only the
+// entries that change are written again: a rotation changes rows and columns p and q of A1,
+// and four entries of R. Every plain number text is at most 22 characters, so each field fills
+// exactly its kFieldWidth characters in the text; should one ever be longer, the text is
+// written whole from the matrix instead.
+class FieldText {
+ public:
+  FieldText(const Matrix& m, int n)
+      : n_(n), rowLength_(static_cast<size_t>(n) * kFieldWidth + kCrLf.size()) {
+    for (int i = 1; i <= n; ++i) {
+      for (int j = 1; j <= n; ++j) AppendVectorField(text_, m(i, j));
+      text_.append(kCrLf);
+    }
+    whole_ = text_.size() == rowLength_ * n;
+  }
+
+  void Set(int i, int j, double v) {
+    if (!whole_) return;
+    field_.clear();
+    AppendVectorField(field_, v);
+    if (field_.size() != static_cast<size_t>(kFieldWidth)) {
+      whole_ = false;
+      return;
+    }
+    text_.replace(Offset(i, j), kFieldWidth, field_);
+  }
+
+  // Rows and columns p and q of m; an entry equal to its mirror image shares its text.
+  void SetRowsAndColumns(const Matrix& m, int p, int q) {
+    for (int row : {p, q}) {
+      for (int j = 1; j <= n_; ++j) {
+        Set(row, j, m(row, j));
+        if (!whole_) return;
+        if (m(j, row) == m(row, j))  // equal values have the same text
+          text_.replace(Offset(j, row), kFieldWidth, field_);
+        else
+          Set(j, row, m(j, row));
+      }
+    }
+  }
+
+  // Appends the text of m, which must hold the values set.
+  void AppendTo(std::string& out, const Matrix& m) const {
+    if (whole_)
+      out.append(text_);
+    else
+      AppendFieldMatrix(out, m, n_);
+  }
+
+ private:
+  size_t Offset(int i, int j) const {
+    return (i - 1) * rowLength_ + static_cast<size_t>(j - 1) * kFieldWidth;
+  }
+
+  int n_;
+  size_t rowLength_;
+  std::string text_, field_;
+  bool whole_ = true;
+};
+
 void AppendFinalBlock(std::string& out, const Matrix& a, const Matrix& v, int n) {
   out.append("\r\n\r\n以下矩阵中对角线元素即为所求的特征值：\r\n");
   AppendFieldMatrix(out, a, n, kPrintedAsZero);
@@ -113,10 +174,13 @@ void ClassicalJacobi(MethodContext& ctx) {
 
   ctx.result.Clear();
   std::string out;
+  // Every rotation prints two matrices in fields.
+  ReserveReport(out, (kLastRotation + 2) * (2 * size * (size * kFieldWidth + 2) + 200));
   AppendMatrixEcho(out, a, n, n, "    ");
   out.append("\r\n以上是所要求解的矩阵\r\n");
 
   Matrix v = Identity(n), r = Identity(n), rt = Identity(n), a1, product;
+  FieldText printedA(a, n), printedR(r, n);  // the fields of A1 and of R
   Rotation rotation;
   int k = 0;
   int p = 0, q = 0;
@@ -125,35 +189,39 @@ void ClassicalJacobi(MethodContext& ctx) {
   while (p != 0) {
     rotation.Aim(a, p, q);
     const double s = rotation.s, c = rotation.c;
-    r(p, p) = c;
-    r(q, q) = c;
-    r(p, q) = s;
-    r(q, p) = -s;
     Rotate(a, n, p, q, rotation, a1);
     // V·Rᵀ: column j of V stays the eigenvector of the j-th diagonal entry of A1.
-    rt(p, p) = c;
-    rt(q, q) = c;
-    rt(p, q) = -s;
-    rt(q, p) = s;
+    for (Matrix* m : {&r, &rt}) {
+      (*m)(p, p) = c;
+      (*m)(q, q) = c;
+    }
+    r(p, q) = rt(q, p) = s;
+    r(q, p) = rt(p, q) = -s;
     RoundedMatrixProduct(v, rt, n, n, n, d, product);
     std::swap(v, product);
 
     out.append("\r\n第 ").append(PlainIntegerText(k)).append(" 次正交相似变换的矩阵A1：\r\n");
-    AppendFieldMatrix(out, a1, n);
+    printedA.SetRowsAndColumns(a1, p, q);
+    printedA.AppendTo(out, a1);
     out.append("\r\n主元行p、列q下标为： p=").append(PlainIntegerText(p));
     out.append("  q=").append(PlainIntegerText(q)).append("  并且sin0=");
     AppendPlainNumberText(out, s);
     out.append("    cos0=");
     AppendPlainNumberText(out, c);
     out.append("\r\n\r\n    正交矩阵R是：\r\n");
-    AppendFieldMatrix(out, r, n);
+    for (int i : {p, q})
+      for (int j : {p, q}) printedR.Set(i, j, r(i, j));
+    printedR.AppendTo(out, r);
 
+    // R back to the identity for the next rotation.
     for (Matrix* m : {&r, &rt}) {
       (*m)(p, p) = 1;
       (*m)(q, q) = 1;
       (*m)(p, q) = 0;
       (*m)(q, p) = 0;
     }
+    for (int i : {p, q})
+      for (int j : {p, q}) printedR.Set(i, j, r(i, j));
     std::swap(a, a1);
     ++k;
     std::tie(p, q) = LargestOffDiagonal(a, n, n);
@@ -165,7 +233,7 @@ void ClassicalJacobi(MethodContext& ctx) {
   }
 
   if (gaveUp) {
-    ctx.result.Append(out);
+    ctx.result.Append(std::move(out));
     out.clear();
     const MsgResult answer = dialogs.MsgBox(
         "此方法不适合这个矩阵，计算被迫终止，请重新选择其他方法。\r\n结果是否还要查看？",
@@ -176,7 +244,7 @@ void ClassicalJacobi(MethodContext& ctx) {
       ctx.result.Clear();
   }
   AppendFinalBlock(out, a, v, n);
-  ctx.result.Append(out);
+  ctx.result.Append(std::move(out));
 }
 
 void JacobiPassBarrier(MethodContext& ctx) { ClassicalJacobi(ctx); }

@@ -48,7 +48,7 @@ constexpr double kSubstituteRatio = 1.79769313486231E+308;
 
 // Moves the report written so far into the result pane (before a box is shown, and at the end).
 void Flush(MethodContext& ctx, std::string& out) {
-  ctx.result.Append(out);
+  ctx.result.Append(std::move(out));
   out.clear();
 }
 
@@ -215,6 +215,8 @@ void RunPowerMethod(MethodContext& ctx, bool shifted) {
 
   ctx.result.Clear();
   std::string out;
+  // Every iterate prints n fields on lines of their own.
+  ReserveReport(out, static_cast<uint64_t>(iterates + 2) * (n * (kFieldWidth + 2) + 30));
   AppendMatrixEcho(out, a, n, n, kEchoSeparator);
   if (shifted) {
     out.append("\r\n以上是所要求解的矩阵，接下来输出原矩阵平移");
@@ -292,6 +294,8 @@ void MatrixFanMi(MethodContext& ctx) {
 
   ctx.result.Clear();
   std::string out;
+  // Every step prints two vectors of n fields on a line.
+  ReserveReport(out, static_cast<uint64_t>(kIterateLimit) * (2 * n * kFieldWidth + 120));
   AppendMatrixEcho(out, a, n, n, kEchoSeparator);
   out.append("\r\n以上是原始矩阵，接下来输出三角分解后的下三角矩阵L(n)\r\n");
   AppendMatrixEcho(out, l, n, n, kEchoSeparator);
