@@ -233,6 +233,11 @@ TEST(ClassicalJacobi, EndsSilentlyBelowOrderTwoOrOnAnEmptyAnswer) {
     EXPECT_EQ(run.report, "old");
     EXPECT_TRUE(run.dialogs.Messages().empty());
   }
+  // 101 rotations of order 101 would print a report too long to show.
+  auto run = RunEigen("ClassicalJacobi", "3 1\r\n1 2", {"101", "0.1"}, 6, "old");
+  EXPECT_EQ(run.report, "old");
+  EXPECT_EQ(run.dialogs.Messages().size(), 1u);
+  EXPECT_EQ(run.dialogs.AnswersLeft(), 1u);
 }
 
 TEST(ClassicalJacobi, EachColumnOfVIsAnEigenvectorOfItsDiagonalEntry) {

@@ -289,13 +289,13 @@ TEST(MatrixMi, EndsSilentlyOnEmptyAnswersAndRefusesOrdersTooLargeToIterate) {
     EXPECT_EQ(run.report, "old");
     EXPECT_TRUE(run.dialogs.Messages().empty());
   }
-  // 1000 iterates of order 129 are too much work; the refusal comes before the precision.
-  auto run = RunEigen("MatrixMi", "1", {"129", "0.1"}, 6, "old");
+  // 1000 iterates of order 127 are too much work; the refusal comes before the precision.
+  auto run = RunEigen("MatrixMi", "1", {"127", "0.1"}, 6, "old");
   EXPECT_EQ(run.report, "old");
   EXPECT_EQ(run.dialogs.Messages(), std::vector<std::string>{std::string(kOrderTooSlowMessage)});
   EXPECT_EQ(run.dialogs.AnswersLeft(), 1u);
-  run = RunEigen("MatrixCircleMove", "1", {"129", ""}, 6, "old");
-  EXPECT_TRUE(run.dialogs.Messages().empty());  // 201 iterates of order 129 are not
+  run = RunEigen("MatrixCircleMove", "1", {"127", ""}, 6, "old");
+  EXPECT_TRUE(run.dialogs.Messages().empty());  // 201 iterates of order 127 are not
 }
 
 TEST(MatrixMi, StopsAfterIterate1000WithAWarningThatCanKeepTheReport) {
