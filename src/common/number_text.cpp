@@ -1,11 +1,13 @@
 #include "common/number_text.h"
 
+#include <locale.h>
+#include <stdlib.h>
+
 #include <array>
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
-#include <locale.h>
-#include <stdlib.h>
+#include <cstring>
 
 #include "common/text_util.h"
 
@@ -95,10 +97,9 @@ bool QuickSplitDigits(double v, Digits15& d) {
       continue;
     }
     if (!(scaled >= 1e14 && scaled < 1e15)) return false;
-    const double whole = std::floor(scaled);
-    const double fraction = scaled - whole;
-    if (fraction == 0.5) return false;
-    auto t = static_cast<uint64_t>(fraction > 0.5 ? whole + 1 : whole);
+    const double nearest = (scaled + kTwo52) - kTwo52;  // scaled < 2^52: rounds to an integer
+    if (std::fabs(scaled - nearest) == 0.5) return false;
+    auto t = static_cast<uint64_t>(nearest);
     if (t == 1000000000000000) {  // carried into the next power of ten
       t /= 10;
       ++e;
@@ -156,33 +157,43 @@ void AppendPlainNumberText(std::string& out, double v) {
   }
   Digits15 d;
   if (!QuickSplitDigits(v, d)) d = SplitDigits(v);
-  if (d.negative) out += '-';
+  // At most 22 characters: a sign, 15 digits, a point and an exponent, or "-0.000" and 15
+  // digits.
+  char text[32];
+  char* p = text;
+  auto put = [&p](const char* from, int count) {
+    std::memcpy(p, from, static_cast<size_t>(count));
+    p += count;
+  };
+  if (d.negative) *p++ = '-';
   if (d.exponent >= 15 || d.exponent <= -5) {
-    out += d.digits[0];
+    *p++ = d.digits[0];
     if (d.count > 1) {
-      out += '.';
-      out.append(d.digits + 1, d.count - 1);
+      *p++ = '.';
+      put(d.digits + 1, d.count - 1);
     }
-    out += 'E';
-    out += d.exponent < 0 ? '-' : '+';
-    int e = std::abs(d.exponent);
-    if (e < 10) out += '0';
-    out += std::to_string(e);
+    *p++ = 'E';
+    *p++ = d.exponent < 0 ? '-' : '+';
+    const int e = std::abs(d.exponent);
+    if (e < 10) *p++ = '0';
+    p = std::to_chars(p, text + sizeof text, e).ptr;
   } else if (d.exponent >= 0) {
-    int intDigits = d.exponent + 1;
+    const int intDigits = d.exponent + 1;
     if (d.count <= intDigits) {
-      out.append(d.digits, d.count);
-      out.append(intDigits - d.count, '0');
+      put(d.digits, d.count);
+      for (int i = d.count; i < intDigits; ++i) *p++ = '0';
     } else {
-      out.append(d.digits, intDigits);
-      out += '.';
-      out.append(d.digits + intDigits, d.count - intDigits);
+      put(d.digits, intDigits);
+      *p++ = '.';
+      put(d.digits + intDigits, d.count - intDigits);
     }
   } else {
-    out += "0.";
-    out.append(-d.exponent - 1, '0');
-    out.append(d.digits, d.count);
+    *p++ = '0';
+    *p++ = '.';
+    for (int i = 0; i < -d.exponent - 1; ++i) *p++ = '0';
+    put(d.digits, d.count);
   }
+  out.append(text, static_cast<size_t>(p - text));
 }
 
 std::string PlainNumberText(double v) {
@@ -247,7 +258,8 @@ void AppendRoundedNumberText(std::string& out, double v, int k) {
 
 double LeadingNumber(std::string_view text) {
   size_t i = 0;
-  while (i < text.size() && (text[i] == ' ' || text[i] == '\t' || text[i] == '\r' || text[i] == '\n'))
+  while (i < text.size() &&
+         (text[i] == ' ' || text[i] == '\t' || text[i] == '\r' || text[i] == '\n'))
     ++i;
   size_t start = i;
   if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;
