@@ -155,7 +155,10 @@ void ProductWithVector(const Flat& m, const Flat& x, int n, int d, Flat& y) {
 
 // 200 iterates of the power method: one product with A, one with x0 and the ratios per step.
 void BM_MatrixMiFloor(benchmark::State& state) {
-  const int n = kPowerOrder, d = kPowerDigits;
+  // Order and digits known only at run time, as in the method: otherwise the compiler
+  // specialises the floor's loops for them (which made them slower here).
+  volatile int order = kPowerOrder, digits = kPowerDigits;
+  const int n = order, d = digits;
   const Flat a = FlatOf(ReadSquareMatrixText(n, PowerMatrixText()), n);
   Flat x0(n, 1.0);
   x0[0] = 3;
@@ -186,7 +189,8 @@ void BM_MatrixMiFloor(benchmark::State& state) {
 // 101 rotations: the angle, the copy of A and the updated rows and columns, V·Rᵀ as a full
 // rounded product, and the search for the next pivot.
 void BM_ClassicalJacobiFloor(benchmark::State& state) {
-  const int n = kJacobiOrder, d = kJacobiDigits;
+  volatile int order = kJacobiOrder, digits = kJacobiDigits;  // known at run time only
+  const int n = order, d = digits;
   const Flat start = FlatOf(ReadSquareMatrixText(n, JacobiMatrixText()), n);
   for (auto _ : state) {
     Flat a = start, a1(n * n), v(n * n, 0.0), rt(n * n, 0.0), product(n * n), sums(n);

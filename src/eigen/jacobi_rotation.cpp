@@ -24,7 +24,7 @@ namespace tessaly {
 namespace {
 
 constexpr double kPi = 3.14159265358979;
-// After this many rotations the method gives up (the 101st rotation is the last one).
+// Rotations are numbered from 0; the method gives up after rotation 100, the 101st.
 constexpr int kLastRotation = 100;
 // Entries of the final matrix smaller than this in modulus are printed as 0.
 constexpr double kPrintedAsZero = 4.94065645841247E-20;

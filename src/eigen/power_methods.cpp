@@ -177,10 +177,6 @@ void AppendEigenpair(std::string& out, std::string_view label, double value, con
   AppendVectorListing(out, v, n, VectorLayout::Stacked);
 }
 
-void AppendInitialVector(std::string& out, const Vector& x0, int n) {
-  AppendVectorListing(out, x0, n, VectorLayout::Stacked);
-}
-
 // Doubles and inner steps of the power-type methods for an order n: the matrix, its shifted
 // copy and two power matrices; per iterate one n × n product, one matrix-vector product and
 // the n fields of the iterate.
@@ -227,7 +223,7 @@ void RunPowerMethod(MethodContext& ctx, bool shifted) {
   } else {
     out.append("\r\n以上是所要求解的矩阵，接下来输出矩阵的初始向量值：\r\n");
   }
-  AppendInitialVector(out, x0, n);
+  AppendVectorListing(out, x0, n, VectorLayout::Stacked);
 
   auto found = IterateWithPowers(ctx, out, b, x0, n, *eps, iterates,
                                  shifted ? kShiftLimitMessage : kIterateLimitMessage);

@@ -183,7 +183,8 @@ TEST(MatrixFanMi, StopsAfterStep1000WhenTheFactorNeverSettles) {
       "    1    0\r\n    0    1\r\n"
       "\r\n输出矩阵三角分解后的上三角矩阵U(n)\r\n"
       "     1     0\r\n\r\n     0     -1\r\n\r\n"
-      "\r\n初始向量是：" + Fields({"1", "2"}) + "\r\n";
+      "\r\n初始向量是：" +
+      Fields({"1", "2"}) + "\r\n";
   auto step = [&](int k, std::string u, const char* eigenvalue, std::string x) {
     expected += "\r\n第 " + std::to_string(k) + " 次归一化向量是：" + u + "\r\n    近似特征值：" +
                 eigenvalue + "\r\n    本次未归一化向量是：\r\n" + x + "\r\n";

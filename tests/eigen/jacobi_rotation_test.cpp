@@ -57,7 +57,8 @@ std::vector<double> ReferenceEigenvalues(Rows rows) {
       for (int q = p + 1; q < n; ++q) {
         if (a[p][q] == 0) continue;
         const long double theta = (a[q][q] - a[p][p]) / (2 * a[p][q]);
-        const long double t = (theta >= 0 ? 1 : -1) / (std::fabs(theta) + std::sqrt(theta * theta + 1));
+        const long double t =
+            (theta >= 0 ? 1 : -1) / (std::fabs(theta) + std::sqrt(theta * theta + 1));
         const long double c = 1 / std::sqrt(t * t + 1), s = t * c;
         for (int k = 0; k < n; ++k) {  // columns p and q
           const long double kp = a[k][p], kq = a[k][q];
