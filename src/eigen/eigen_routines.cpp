@@ -81,23 +81,29 @@ SolveOutcome TriangularSolve(Dialogs& dialogs, const Matrix& l, const Matrix& u,
   y = Vector(n);
   x = Vector(n);
   bool complete = true;
+  // Σ row[j - 1]·v(j) over j = from … to, added term by term; a term whose addition would
+  // overflow is skipped (only looked for when the plain sum is not finite).
+  auto sum = [&complete](const double* row, const Vector& v, int from, int to) {
+    double s = 0;
+    for (int j = from; j <= to; ++j) s += row[j - 1] * v(j);
+    if (std::isfinite(s)) return s;
+    complete = false;
+    s = 0;
+    for (int j = from; j <= to; ++j) SetIfFinite(s, s + row[j - 1] * v(j));
+    return s;
+  };
   auto set = [&complete](double& target, double value) {
     if (!SetIfFinite(target, value)) complete = false;
   };
   set(y(1), b(1));
-  for (int i = 2; i <= n; ++i) {
-    double sum = 0;
-    for (int j = 1; j < i; ++j) set(sum, sum + l(i, j) * y(j));
-    set(y(i), Round(b(i) - sum, digits));
-  }
+  for (int i = 2; i <= n; ++i) set(y(i), Round(b(i) - sum(l.Row(i), y, 1, i - 1), digits));
   for (int k = n; k >= 1; --k) {
-    double sum = 0;
-    for (int j = k + 1; j <= n; ++j) set(sum, sum + u(k, j) * x(j));
+    const double s = sum(u.Row(k), x, k + 1, n);
     if (u(k, k) == 0) {
       dialogs.MsgBox("此方法不合适！");
       return SolveOutcome::ZeroPivot;
     }
-    set(x(k), Round((y(k) - sum) / u(k, k), digits));
+    set(x(k), Round((y(k) - s) / u(k, k), digits));
   }
   return complete ? SolveOutcome::Solved : SolveOutcome::Overflow;
 }
