@@ -21,6 +21,8 @@ int WindowRank(std::string_view window) {
 const MethodRegistry& AllMethods() {
   static const MethodRegistry registry = [] {
     MethodRegistry families;
+    // The eigenvalue methods head their window's menu, so they register first.
+    RegisterEigenMethods(families);
     RegisterEliminationMethods(families);
     RegisterFactorisationMethods(families);
     RegisterUltraMethods(families);

@@ -12,6 +12,8 @@ void RegisterEliminationMethods(MethodRegistry& r);
 // Triangular factorisations, symmetric and tridiagonal solvers, iterations, norms and
 // matrix tests (LinearFrm, MatrixCValueCVector).
 void RegisterFactorisationMethods(MethodRegistry& r);
+// The power-type and Jacobi rotation methods (MatrixCValueCVector).
+void RegisterEigenMethods(MethodRegistry& r);
 // The root-finding methods (Ultra).
 void RegisterUltraMethods(MethodRegistry& r);
 
