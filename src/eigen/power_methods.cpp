@@ -53,11 +53,14 @@ void Flush(MethodContext& ctx, std::string& out) {
 }
 
 // The warning that ends an iteration: Yes keeps the report written so far, No clears it.
+// The origin shift's own limit question defaults to No; the bounds added to the other
+// iterations default to Yes, so that what was computed stays unless the user drops it.
 void StopWithQuestion(MethodContext& ctx, std::string& out, std::string_view message) {
   Flush(ctx, out);
   const std::string text = std::string(message) + std::string(kStillView);
-  if (ctx.dialogs.MsgBox(text, MsgButtons::YesNo, MsgIcon::Exclamation, "警告",
-                         MsgDefault::Second) != MsgResult::Yes)
+  const MsgDefault keep = message == kShiftLimitMessage ? MsgDefault::Second : MsgDefault::First;
+  if (ctx.dialogs.MsgBox(text, MsgButtons::YesNo, MsgIcon::Exclamation, "警告", keep) !=
+      MsgResult::Yes)
     ctx.result.Clear();
 }
 

@@ -310,8 +310,11 @@ TEST(MatrixMi, StopsAfterIterate1000WithAWarningThatCanKeepTheReport) {
                                      "请重新选取精度或改用其他方法。\r\n结果是否还要查看？"});
   EXPECT_EQ(run.dialogs.Shown().back().icon, MsgIcon::Exclamation);
 
-  // No, the default, clears the pane.
+  // Yes is the default: without an answer the report stays; No clears the pane.
   run = RunEigen("MatrixMi", "0 1\r\n1 0", {"2", "0.0001", "1", "2"}, 6, "old");
+  EXPECT_EQ(run.report, head + SwappingIterates(1000));
+  EXPECT_EQ(run.dialogs.Shown().back().reply, "Yes");
+  run = RunEigen("MatrixMi", "0 1\r\n1 0", {"2", "0.0001", "1", "2", "no"}, 6, "old");
   EXPECT_EQ(run.report, "");
 }
 
