@@ -12,6 +12,9 @@ void RegisterEliminationMethods(MethodRegistry& r);
 // Triangular factorisations, symmetric and tridiagonal solvers, iterations, norms and
 // matrix tests (LinearFrm, MatrixCValueCVector).
 void RegisterFactorisationMethods(MethodRegistry& r);
+// Linear, parabolic, piecewise, Lagrange, Newton, equal-spacing Newton and Hermite
+// interpolation (InsertValue).
+void RegisterInterpolationMethods(MethodRegistry& r);
 // The root-finding methods (Ultra).
 void RegisterUltraMethods(MethodRegistry& r);
 
