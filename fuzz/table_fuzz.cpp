@@ -50,11 +50,10 @@ bool SameBits(const std::vector<double>& a, const std::vector<double>& b) {
 }
 
 using Method = void (*)(tessaly::MethodContext&);
-constexpr Method kMethods[] = {tessaly::cLinerInsert,    tessaly::cParabolaInsert,
-                               tessaly::cSubsectionLInS, tessaly::cSubsectionPInS,
-                               tessaly::cLagrangeInsert, tessaly::cNewtonInsert,
-                               tessaly::cHermite,        tessaly::cINPreNewton,
-                               tessaly::cINPostNewton};
+constexpr Method kMethods[] = {
+    tessaly::cLinerInsert,    tessaly::cParabolaInsert, tessaly::cSubsectionLInS,
+    tessaly::cSubsectionPInS, tessaly::cLagrangeInsert, tessaly::cNewtonInsert,
+    tessaly::cHermite,        tessaly::cINPreNewton,    tessaly::cINPostNewton};
 const char* const kAnswers[] = {"", "1.5", "-2", "1e300", "0", "   "};
 
 }  // namespace

@@ -42,8 +42,8 @@ void EvaluatePiece(MethodContext& ctx, const std::vector<std::string>& pieces,
   if (!at) return;
   std::string piece = pieces[ChoosePiece(*at, nodes, last, span)];
   const double value = EvaluateBuiltFormula(piece, *at);
-  ctx.result.Append((TextBuilder() << kCrLf << "函数式 F(x) 在 x=" << *at << " 的近似值为：" << kCrLf
-                                   << "    F(" << *at << ")=" << value << kCrLf)
+  ctx.result.Append((TextBuilder() << kCrLf << "函数式 F(x) 在 x=" << *at << " 的近似值为："
+                                   << kCrLf << "    F(" << *at << ")=" << value << kCrLf)
                         .Text());
 }
 
@@ -64,7 +64,8 @@ void cSubsectionLInS(MethodContext& ctx) {
     const double a = x[i - 1], b = x[i];
     steps.SetQuotient(g, t.y[i - 1], a - b);
     steps.SetQuotient(h, t.y[i], b - a);
-    pieces[i] = CleanUpB((TextBuilder() << g << "*(x-" << b << ")+" << h << "*(x-" << a << ")").Text());
+    pieces[i] =
+        CleanUpB((TextBuilder() << g << "*(x-" << b << ")+" << h << "*(x-" << a << ")").Text());
     report << "区间[" << a << "," << b << "]的线性插值函数是：" << kCrLf << "    F(x)=" << pieces[i]
            << kCrLf << kCrLf;
   }
@@ -92,8 +93,8 @@ void cSubsectionPInS(MethodContext& ctx) {
     steps.SetQuotient(kb, t.y[i], (b - a) * (b - c));
     steps.SetQuotient(kc, t.y[i + 1], (c - a) * (c - b));
     TextBuilder piece;
-    piece << ka << "*(x-" << b << ")*(x-" << c << ")+" << kb << "*(x-" << a << ")*(x-" << c
-          << ")+" << kc << "*(x-" << a << ")*(x-" << b << ")";
+    piece << ka << "*(x-" << b << ")*(x-" << c << ")+" << kb << "*(x-" << a << ")*(x-" << c << ")+"
+          << kc << "*(x-" << a << ")*(x-" << b << ")";
     pieces[i] = CleanUpB(piece.Text());
     report << "区间[" << a << "," << c << "]的抛物插值函数是：" << kCrLf << "    F(x)=" << pieces[i]
            << kCrLf << kCrLf;

@@ -95,11 +95,10 @@ void cParabolaInsert(MethodContext& ctx) {
   std::string formula = CleanUpA(built.Text());
 
   TextBuilder report;
-  report << "  " << x[0] << "   " << x[1] << "   " << x[2] << kCrLf << "  " << y[0] << "   "
-         << y[1] << "   " << y[2] << kCrLf << kCrLf
-         << "以上是抛物线插值（即二次拉格朗日插值）的函数表。" << kCrLf << kCrLf
-         << "所求的抛物线插值（即二次拉格朗日插值）的函数为：" << kCrLf << " L(x)=" << formula
-         << kCrLf;
+  report << "  " << x[0] << "   " << x[1] << "   " << x[2] << kCrLf << "  " << y[0] << "   " << y[1]
+         << "   " << y[2] << kCrLf << kCrLf << "以上是抛物线插值（即二次拉格朗日插值）的函数表。"
+         << kCrLf << kCrLf << "所求的抛物线插值（即二次拉格朗日插值）的函数为：" << kCrLf
+         << " L(x)=" << formula << kCrLf;
   ctx.result.SetText(report.Text());
   TellSkippedSteps(ctx, steps);
 
@@ -131,8 +130,8 @@ void cLagrangeInsert(MethodContext& ctx) {
   std::string formula = CleanUpA(DropLast(built.Take()));
 
   TextBuilder report;
-  report << t.echo << kCrLf << "得出 " << n << " 次拉格朗日插值多项式为：" << kCrLf << " L(x)="
-         << formula << kCrLf;
+  report << t.echo << kCrLf << "得出 " << n << " 次拉格朗日插值多项式为：" << kCrLf
+         << " L(x)=" << formula << kCrLf;
   ctx.result.SetText(report.Text());
   TellSkippedSteps(ctx, steps);
 

@@ -21,12 +21,15 @@ std::string PowersTable(const char* degreePhrase) {
   return Echo({Row({"0", "1", "2", "3"}), Row({"1", "2", "4", "8"})}) +
          "\r\n"
          "差分表输出如下：\r\n"
-         "                    X(i)                    Y(i)                1 阶差分                2 阶差分"
+         "                    X(i)                    Y(i)                1 阶差分                "
+         "2 阶差分"
          "                3 阶差分\r\n"
          "                       0                       1\r\n"
          "                       1                       2                       1\r\n"
-         "                       2                       4                       2                       1\r\n"
-         "                       3                       8                       4                       2"
+         "                       2                       4                       2                 "
+         "      1\r\n"
+         "                       3                       8                       4                 "
+         "      2"
          "                       1\r\n"
          "\r\n"
          "得出 3 " +

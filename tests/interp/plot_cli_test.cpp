@@ -41,8 +41,8 @@ TEST(CliPlot, WritesTheHandedOverPlotOrSaysWhyNot) {
 
   // Yes to the plot question: the drawing at the plot window's size.
   CliRun yes = RunTool({"run", "InsertValue.cLagrangeInsert", "--answer", "3", "--answer", "yes",
-                    "--plot", "out.svg"},
-                   writer);
+                        "--plot", "out.svg"},
+                       writer);
   EXPECT_EQ(yes.code, 0);
   EXPECT_EQ(written.paths, std::vector<std::string>{"out.svg"});
   EXPECT_EQ(written.drawing.width, 640);
@@ -53,9 +53,9 @@ TEST(CliPlot, WritesTheHandedOverPlotOrSaysWhyNot) {
 
   // No: nothing written, one line on standard error, the report as usual.
   written.paths.clear();
-  CliRun no = RunTool({"run", "InsertValue.cLagrangeInsert", "--answer", "", "--answer", "no",
-                   "--plot", "out.png"},
-                  writer);
+  CliRun no = RunTool(
+      {"run", "InsertValue.cLagrangeInsert", "--answer", "", "--answer", "no", "--plot", "out.png"},
+      writer);
   EXPECT_EQ(no.code, 0);
   EXPECT_TRUE(written.paths.empty());
   EXPECT_NE(no.err.find("tessaly-cli: no plot was handed over; out.png was not written\n"),
@@ -64,9 +64,9 @@ TEST(CliPlot, WritesTheHandedOverPlotOrSaysWhyNot) {
 
   // A writer that fails: exit 1 with the reason.
   fail = true;
-  CliRun failed = RunTool({"run", "InsertValue.cNewtonInsert", "--answer", "", "--answer", "yes",
-                       "--plot", "out.png"},
-                      writer);
+  CliRun failed = RunTool(
+      {"run", "InsertValue.cNewtonInsert", "--answer", "", "--answer", "yes", "--plot", "out.png"},
+      writer);
   EXPECT_EQ(failed.code, 1);
   EXPECT_NE(failed.err.find("tessaly-cli: cannot write out.png: disk full\n"), std::string::npos);
 

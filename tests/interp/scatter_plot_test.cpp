@@ -1,12 +1,13 @@
 // The scatter plot's display list: view box, axes, points and labels. The sweep adds the
 // step to a running x, so the range sweep of [0, 2] by 0.02 ends at 1.98 (the hundredth
 // sum lies just above 2) and that of [-2, 1] by 0.03 at 0.97.
+#include "interp/scatter_plot.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
 
 #include "expr/formula.h"
-#include "interp/scatter_plot.h"
 
 namespace tessaly {
 namespace {

@@ -37,7 +37,8 @@ void FrmFunPicture::Form_Activate() {
 
 // Drawn once the window is up, so that a message about the drawing stands in front of it.
 void FrmFunPicture::ActivateLater() {
-  QMetaObject::invokeMethod(this, [this] { Form_Activate(); }, Qt::QueuedConnection);
+  QMetaObject::invokeMethod(
+      this, [this] { Form_Activate(); }, Qt::QueuedConnection);
 }
 
 void FrmFunPicture::showEvent(QShowEvent* event) {
