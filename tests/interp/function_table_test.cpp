@@ -50,14 +50,6 @@ TEST(ParseFunctionTable, HermiteRowsAndMissingRows) {
   EXPECT_TRUE(TableFits(short_, 3, false));
 }
 
-TEST(ReadTwoPointTable, TakesTheFirstTwoEntriesOfTheFirstTwoRows) {
-  TwoPointTable t = ReadTwoPointTable("  1   3 99\r\n\r\n 2,6,77\r\n5 5");
-  EXPECT_EQ((Values{t.x0, t.x1, t.y0, t.y1}), (Values{1, 3, 2, 6}));
-  // One entry per row: the missing entries read as the empty text (0).
-  t = ReadTwoPointTable("4\r\n7");
-  EXPECT_EQ((Values{t.x0, t.x1, t.y0, t.y1}), (Values{0, 4, 0, 7}));
-}
-
 TEST(TableCheck, RefusesUnequalRowsAndTooFewPointsWithThePaneCleared) {
   const std::string message = "函数表中，变量x与函数值f(x)没有一一对应或少于两组，请重新输入！";
   // Rows of different length: the message, an empty result pane, nothing asked.

@@ -27,7 +27,7 @@ double ValueAt(const std::string& formula, double x) {
 // clang-format off
 
 TEST(cLinerInsert, ReportValueAndPlot) {
-  auto run = RunInsertValue("cLinerInsert", " 1   3 99\r\n2,6,77", {" 2 ", "yes"});
+  auto run = RunInsertValue("cLinerInsert", " 1   3 99\r\n\r\n 2,6,77\r\n5 5", {" 2 ", "yes"});
   EXPECT_EQ(run.report,
             "  1    3\r\n"
             "  2    6\r\n"
