@@ -25,6 +25,7 @@ const MethodRegistry& AllMethods() {
     RegisterEigenMethods(families);
     RegisterEliminationMethods(families);
     RegisterFactorisationMethods(families);
+    RegisterInterpolationMethods(families);
     RegisterUltraMethods(families);
     // List the windows in the main window's order; within a window, families keep the
     // order they registered in.

@@ -100,6 +100,8 @@ QByteArray RenderSvg(const DisplayList& drawing, QSize size) {
   svg.setOutputDevice(&buffer);
   svg.setSize(size);
   svg.setViewBox(QRect(QPoint(0, 0), size));
+  // The size is in pixels at 96 dpi: a viewer shows the picture as large as the window did.
+  svg.setResolution(96);
   svg.setTitle("Tessaly");
   {
     QPainter painter;

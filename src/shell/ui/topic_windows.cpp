@@ -1,6 +1,7 @@
 #include "shell/ui/topic_windows.h"
 
 #include "eigen/ui/matrix_window.h"
+#include "interp/ui/frm_fun_picture.h"
 #include "interp/ui/insert_value.h"
 #include "linear/ui/linear_frm.h"
 #include "roots/ui/ultra_window.h"
@@ -16,6 +17,8 @@ void RegisterTopicWindows(AppWindows& windows, AppState& app, WindowServices ser
   windows.Register("InsertValue", [services](AppWindows&) { return CreateInsertValue(services); });
   windows.Register("MatrixCValueCVector",
                    [services](AppWindows&) { return CreateMatrixCValueCVector(services); });
+  windows.Register("FrmFunPicture",
+                   [services](AppWindows&) { return new FrmFunPicture(services); });
   windows.Register("FrmAbout", [](AppWindows&) { return new FrmAbout; });
 }
 
