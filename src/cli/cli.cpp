@@ -22,7 +22,7 @@ constexpr const char* kUsage =
     "usage: tessaly-cli list\n"
     "       tessaly-cli run WINDOW.ITEM [--input FILE] [--answer TEXT]... [--digits N] [--lf]\n"
     "       tessaly-cli run WINDOW.BUTTON [--field NAME=VALUE]... [--answer TEXT]...\n"
-    "                   [--plot FILE.png|FILE.svg] [--lf]\n"
+    "                   [--plot FILE.png|FILE.svg] [--colour RRGGBB] [--lf]\n"
     "       tessaly-cli eval FORMULA [X [Y]]\n";
 
 int UsageError(std::ostream& err, const std::string& message) {
