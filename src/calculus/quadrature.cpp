@@ -1,5 +1,7 @@
 #include "calculus/quadrature.h"
 
+#include <cstdint>
+
 namespace tessaly {
 namespace {
 
@@ -21,6 +23,7 @@ inline bool InnerSum(const Formula& f, double a, double h, int n, double& sum) {
   return true;
 }
 
+// The weights of each order add up to its divisor.
 constexpr int16_t kWeights[kNewtonCotesMaxOrder + 1][kNewtonCotesMaxOrder + 1] = {
     {},
     {1, 1},
@@ -72,9 +75,6 @@ std::optional<double> CompositeCotes(const Formula& f, double a, double b, int n
   if (!InnerSum(f, a, h, n, t4) || !Eval(f, a, fa) || !Eval(f, b, fb)) return std::nullopt;
   return (32 * (t1 + t3) + 7 * (fa + fb) + 12 * t2 + 14 * t4) * h / 90;
 }
-
-int16_t NewtonCotesWeight(int order, int i) { return kWeights[order][i]; }
-int NewtonCotesDivisor(int order) { return kDivisors[order]; }
 
 std::optional<double> NewtonCotesRule(const Formula& f, double a, double b, int order) {
   const double h = (b - a) / order;

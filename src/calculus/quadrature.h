@@ -8,7 +8,6 @@
 // integral infinite or not-a-number.
 #pragma once
 
-#include <cstdint>
 #include <optional>
 
 #include "expr/formula.h"
@@ -20,13 +19,9 @@ std::optional<double> CompositeTrapezoid(const Formula& f, double a, double b, i
 std::optional<double> CompositeSimpson(const Formula& f, double a, double b, int n);
 std::optional<double> CompositeCotes(const Formula& f, double a, double b, int n);
 
-// The Newton-Cotes weight table: the rule of order n is
-// (b - a) * sum over i = 0..n of w(n, i) * f(a + i h) / D(n).
+// The Newton-Cotes rule of order n = 1..8, h = (b - a) / n: from a table of integer weights
+// w(n, i) and divisors D(n), (b - a) * sum over i = 0..n of w(n, i) * f(a + i h) / D(n).
 inline constexpr int kNewtonCotesMaxOrder = 8;
-int16_t NewtonCotesWeight(int order, int i);  // order 1..8, i = 0..order
-int NewtonCotesDivisor(int order);            // order 1..8
-
-// The Newton-Cotes rule of order 1..8.
 std::optional<double> NewtonCotesRule(const Formula& f, double a, double b, int order);
 
 // The Gauss rules with the nodes written to 15 digits (2 sqrt 3 = 3.46410161513775,
