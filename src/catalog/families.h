@@ -20,4 +20,7 @@ void RegisterInterpolationMethods(MethodRegistry& r);
 // The root-finding methods (Ultra).
 void RegisterUltraMethods(MethodRegistry& r);
 
+// The quadrature windows and the function plot window (ValueCalculus' children).
+void RegisterCalculusCommands(FormCommandRegistry& r);
+
 }  // namespace tessaly

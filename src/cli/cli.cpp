@@ -24,7 +24,7 @@ constexpr const char* kUsage =
     "       tessaly-cli run WINDOW.ITEM [--input FILE] [--answer TEXT]... [--digits N]\n"
     "                   [--plot FILE.png|FILE.svg] [--lf]\n"
     "       tessaly-cli run WINDOW.BUTTON [--field NAME=VALUE]... [--answer TEXT]...\n"
-    "                   [--plot FILE.png|FILE.svg] [--lf]\n"
+    "                   [--plot FILE.png|FILE.svg] [--colour RRGGBB] [--lf]\n"
     "       tessaly-cli eval FORMULA [X [Y]]\n";
 
 int UsageError(std::ostream& err, const std::string& message) {

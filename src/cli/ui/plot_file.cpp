@@ -14,8 +14,13 @@ void EnsureGuiApplication() {
   static int argc = 1;
   static char name[] = "tessaly-cli";
   static char* argv[] = {name, nullptr};
+  // Starting the platform may note things about the session (no XDG_RUNTIME_DIR, say);
+  // standard error is for the boxes the command shows, so those notes are dropped.
+  const QtMessageHandler previous =
+      qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
   // Kept until the process ends: destroying it among the static destructors is unsafe.
   new QGuiApplication(argc, argv);
+  qInstallMessageHandler(previous);
 }
 
 }  // namespace

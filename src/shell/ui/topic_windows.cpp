@@ -1,5 +1,7 @@
 #include "shell/ui/topic_windows.h"
 
+#include "calculus/ui/calculus_windows.h"
+#include "common/ui/menu_window.h"
 #include "eigen/ui/matrix_window.h"
 #include "interp/ui/frm_fun_picture.h"
 #include "interp/ui/insert_value.h"
@@ -19,6 +21,11 @@ void RegisterTopicWindows(AppWindows& windows, AppState& app, WindowServices ser
                    [services](AppWindows&) { return CreateMatrixCValueCVector(services); });
   windows.Register("FrmFunPicture",
                    [services](AppWindows&) { return new FrmFunPicture(services); });
+  windows.Register("ValueCalculus",
+                   [services](AppWindows&) { return CreateValueCalculus(services); });
+  for (const QString& child : kCalculusChildren)
+    windows.Register(
+        child, [services, child](AppWindows&) { return CreateCalculusWindow(child, services); });
   windows.Register("FrmAbout", [](AppWindows&) { return new FrmAbout; });
 }
 
