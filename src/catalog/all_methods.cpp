@@ -21,8 +21,11 @@ int WindowRank(std::string_view window) {
 const MethodRegistry& AllMethods() {
   static const MethodRegistry registry = [] {
     MethodRegistry families;
+    // The eigenvalue methods head their window's menu, so they register first.
+    RegisterEigenMethods(families);
     RegisterEliminationMethods(families);
     RegisterFactorisationMethods(families);
+    RegisterInterpolationMethods(families);
     RegisterUltraMethods(families);
     // List the windows in the main window's order; within a window, families keep the
     // order they registered in.

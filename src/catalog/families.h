@@ -12,7 +12,15 @@ void RegisterEliminationMethods(MethodRegistry& r);
 // Triangular factorisations, symmetric and tridiagonal solvers, iterations, norms and
 // matrix tests (LinearFrm, MatrixCValueCVector).
 void RegisterFactorisationMethods(MethodRegistry& r);
+// The power-type and Jacobi rotation methods (MatrixCValueCVector).
+void RegisterEigenMethods(MethodRegistry& r);
+// Linear, parabolic, piecewise, Lagrange, Newton, equal-spacing Newton and Hermite
+// interpolation (InsertValue).
+void RegisterInterpolationMethods(MethodRegistry& r);
 // The root-finding methods (Ultra).
 void RegisterUltraMethods(MethodRegistry& r);
+
+// The quadrature windows and the function plot window (ValueCalculus' children).
+void RegisterCalculusCommands(FormCommandRegistry& r);
 
 }  // namespace tessaly

@@ -6,6 +6,7 @@
 #include <sstream>
 
 #include "cli/form_runner.h"
+#include "cli/hand_over_plot.h"
 #include "common/form_command.h"
 #include "common/help_pages.h"
 #include "common/method_registry.h"
@@ -21,9 +22,10 @@ namespace {
 
 constexpr const char* kUsage =
     "usage: tessaly-cli list\n"
-    "       tessaly-cli run WINDOW.ITEM [--input FILE] [--answer TEXT]... [--digits N] [--lf]\n"
-    "       tessaly-cli run WINDOW.BUTTON [--field NAME=VALUE]... [--answer TEXT]...\n"
+    "       tessaly-cli run WINDOW.ITEM [--input FILE] [--answer TEXT]... [--digits N]\n"
     "                   [--plot FILE.png|FILE.svg] [--lf]\n"
+    "       tessaly-cli run WINDOW.BUTTON [--field NAME=VALUE]... [--answer TEXT]...\n"
+    "                   [--plot FILE.png|FILE.svg] [--colour RRGGBB] [--lf]\n"
     "       tessaly-cli eval FORMULA [X [Y]]\n"
     "       tessaly-cli help [WINDOW]\n";
 
@@ -57,6 +59,7 @@ int Run(const std::vector<std::string>& args, std::istream& in, std::ostream& ou
 
   std::string inputFile = "-";
   std::vector<std::string> answers;
+  std::string plotFile;
   int digits = 6;
   bool lf = false;
   for (size_t i = 2; i < args.size(); ++i) {
@@ -71,12 +74,16 @@ int Run(const std::vector<std::string>& args, std::istream& in, std::ostream& ou
       if (max == 0) return UsageError(err, method->window + " has no Decimal digits setting");
       // Read and clamped exactly as the window reads its Decimal digits answer.
       digits = ParseDecimalDigits(args[++i], max);
+    } else if (a == "--plot" && hasValue) {
+      plotFile = args[++i];
     } else if (a == "--lf") {
       lf = true;
     } else {
       return UsageError(err, "unexpected argument '" + a + "'");
     }
   }
+  if (!plotFile.empty() && !writePlot)
+    return UsageError(err, "this tessaly-cli was built without pictures; --plot is not available");
 
   std::string bytes;
   if (inputFile == "-") {
@@ -91,6 +98,11 @@ int Run(const std::vector<std::string>& args, std::istream& in, std::ostream& ou
   ResultPane pane;
   ScriptedDialogs dialogs(answers);
   MethodContext ctx{ToCrLf(DecodeWorksheetBytes(bytes)), pane, dialogs, digits};
+  // A method that plots hands its plot over as it would to the plot window.
+  AppState app;
+  bool handedOver = false;
+  ctx.plot = &app.plot;
+  ctx.showPlot = [&handedOver] { handedOver = true; };
   try {
     method->run(ctx);
   } catch (const ScriptError& e) {
@@ -98,6 +110,9 @@ int Run(const std::vector<std::string>& args, std::istream& in, std::ostream& ou
     return UsageError(err, e.what());
   }
   for (const auto& box : dialogs.Shown()) err << box.LogLine() << "\n";
+  if (!plotFile.empty()) {
+    if (int code = WriteHandedOverPlot(app, handedOver, plotFile, writePlot, err)) return code;
+  }
   out << (lf ? ReplaceAll(pane.Text(), "\r\n", "\n") : pane.Text());
   out.flush();
   return 0;

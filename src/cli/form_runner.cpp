@@ -1,5 +1,7 @@
 #include "cli/form_runner.h"
 
+#include <cctype>
+#include <optional>
 #include <ostream>
 
 #include "common/scripted_dialogs.h"
@@ -27,6 +29,22 @@ const std::string* FindItem(const FormControl& control, const std::string& value
   return found;
 }
 
+// A colour written as RRGGBB (six hexadecimal digits, "#" allowed in front).
+std::optional<Rgb> ReadColour(std::string_view text) {
+  if (!text.empty() && text.front() == '#') text.remove_prefix(1);
+  if (text.size() != 6) return std::nullopt;
+  Rgb colour = 0;
+  for (char c : text) {
+    const int digit = std::isdigit(static_cast<unsigned char>(c)) ? c - '0'
+                      : (c >= 'a' && c <= 'f')                    ? c - 'a' + 10
+                      : (c >= 'A' && c <= 'F')                    ? c - 'A' + 10
+                                                                  : -1;
+    if (digit < 0) return std::nullopt;
+    colour = colour * 16 + static_cast<Rgb>(digit);
+  }
+  return colour;
+}
+
 std::string ControlList(const FormCommand& command) {
   std::string names;
   for (const FormControl& c : command.controls) names += (names.empty() ? "" : ", ") + c.name;
@@ -40,6 +58,7 @@ int RunFormCommand(const FormCommand& command, const std::vector<std::string>& a
   FormFields fields(command.controls);
   std::vector<std::string> answers;
   std::string plotFile;
+  AppState app;  // the plot colour starts black, as in the program
   bool lf = false;
   for (size_t i = first; i < args.size(); ++i) {
     const std::string& a = args[i];
@@ -67,6 +86,11 @@ int RunFormCommand(const FormCommand& command, const std::vector<std::string>& a
       answers.push_back(args[++i]);
     } else if (a == "--plot" && hasValue) {
       plotFile = args[++i];
+    } else if (a == "--colour" && hasValue) {
+      // The plot colour the calculus menu window would have set.
+      const std::optional<Rgb> colour = ReadColour(args[++i]);
+      if (!colour) return UsageError(err, "--colour takes six hexadecimal digits RRGGBB");
+      app.plotColour = *colour;
     } else if (a == "--lf") {
       lf = true;
     } else if (a == "--input" || a == "--digits") {
@@ -82,7 +106,6 @@ int RunFormCommand(const FormCommand& command, const std::vector<std::string>& a
     return UsageError(err, command.Key() + " is disabled for these fields (the window keeps " +
                                command.control + " disabled while a box it needs is blank)");
 
-  AppState app;
   ScriptedDialogs dialogs(answers);
   FormContext ctx{fields, dialogs, app};
   FormOutcome outcome;

@@ -1,11 +1,13 @@
 #include "common/number_text.h"
 
+#include <locale.h>
+#include <stdlib.h>
+
 #include <array>
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
-#include <locale.h>
-#include <stdlib.h>
+#include <cstring>
 
 #include "common/text_util.h"
 
@@ -67,19 +69,46 @@ void AppendScaledInteger(std::string& out, bool negative, double t, int k) {
   }
 }
 
-// The plain number text of the common values, written without the general digit split:
-// v is the nearest double to a decimal D with at most 15 significant digits, at most 17
-// decimals and a magnitude from 1E-04 to below 1E+15 (typed entries and rounded results
-// are such values). Rounding v to 15 significant digits gives D back, so the text is D's
-// digits, written from the integer D * 10^k. Returns false, writing nothing, for any other v.
-bool AppendShortDecimal(std::string& out, double v) {
+// The 15 significant digits of v for 1E-05 <= |v| < 1E+15, from one multiplication by an
+// exact power of ten: with the decimal exponent e of v, s = v * 10^(14 - e) lies in
+// [1E+14, 1E+15), where every integer and every half-integer is a double. Rounding the exact
+// product to a double is monotonic and cannot cross such a value, so the nearest integer of s
+// is that of the exact product, except when s is a half-integer itself (the exact product may
+// lie on either side). Then, and outside the range, it returns false and the general split
+// decides.
+bool QuickSplitDigits(double v, Digits15& d) {
   const double a = std::fabs(v);
-  if (!(a >= 1e-4 && a < 1e15)) return false;
-  for (int k = 0; k <= 17; ++k) {
-    const double t = a * kPow10[k];
-    if (t >= 1e15) return false;
-    if ((t + kTwo52) - kTwo52 != t || t / kPow10[k] != a) continue;
-    AppendScaledInteger(out, v < 0, t, k);
+  if (!(a >= 1e-5 && a < 1e15)) return false;
+  int e = 0;
+  if (a >= 1) {
+    while (e < 14 && a >= kPow10[e + 1]) ++e;
+  } else {
+    e = -1;
+    while (e > -5 && a * kPow10[-e] < 1) --e;
+  }
+  for (int attempt = 0; attempt < 2; ++attempt) {
+    const double scaled = a * kPow10[14 - e];
+    if (scaled >= 1e15 && e < 14) {
+      ++e;
+      continue;
+    }
+    if (scaled < 1e14 && e > -5) {
+      --e;
+      continue;
+    }
+    if (!(scaled >= 1e14 && scaled < 1e15)) return false;
+    const double nearest = (scaled + kTwo52) - kTwo52;  // scaled < 2^52: rounds to an integer
+    if (std::fabs(scaled - nearest) == 0.5) return false;
+    auto t = static_cast<uint64_t>(nearest);
+    if (t == 1000000000000000) {  // carried into the next power of ten
+      t /= 10;
+      ++e;
+    }
+    char* end = std::to_chars(d.digits, d.digits + sizeof d.digits, t).ptr;
+    d.count = static_cast<int>(end - d.digits);
+    while (d.count > 1 && d.digits[d.count - 1] == '0') --d.count;
+    d.exponent = e;
+    d.negative = v < 0;
     return true;
   }
   return false;
@@ -126,35 +155,45 @@ void AppendPlainNumberText(std::string& out, double v) {
     out += '0';
     return;
   }
-  if (AppendShortDecimal(out, v)) return;
-  Digits15 d = SplitDigits(v);
-  if (d.negative) out += '-';
+  Digits15 d;
+  if (!QuickSplitDigits(v, d)) d = SplitDigits(v);
+  // At most 22 characters: a sign, 15 digits, a point and an exponent, or "-0.000" and 15
+  // digits.
+  char text[32];
+  char* p = text;
+  auto put = [&p](const char* from, int count) {
+    std::memcpy(p, from, static_cast<size_t>(count));
+    p += count;
+  };
+  if (d.negative) *p++ = '-';
   if (d.exponent >= 15 || d.exponent <= -5) {
-    out += d.digits[0];
+    *p++ = d.digits[0];
     if (d.count > 1) {
-      out += '.';
-      out.append(d.digits + 1, d.count - 1);
+      *p++ = '.';
+      put(d.digits + 1, d.count - 1);
     }
-    out += 'E';
-    out += d.exponent < 0 ? '-' : '+';
-    int e = std::abs(d.exponent);
-    if (e < 10) out += '0';
-    out += std::to_string(e);
+    *p++ = 'E';
+    *p++ = d.exponent < 0 ? '-' : '+';
+    const int e = std::abs(d.exponent);
+    if (e < 10) *p++ = '0';
+    p = std::to_chars(p, text + sizeof text, e).ptr;
   } else if (d.exponent >= 0) {
-    int intDigits = d.exponent + 1;
+    const int intDigits = d.exponent + 1;
     if (d.count <= intDigits) {
-      out.append(d.digits, d.count);
-      out.append(intDigits - d.count, '0');
+      put(d.digits, d.count);
+      for (int i = d.count; i < intDigits; ++i) *p++ = '0';
     } else {
-      out.append(d.digits, intDigits);
-      out += '.';
-      out.append(d.digits + intDigits, d.count - intDigits);
+      put(d.digits, intDigits);
+      *p++ = '.';
+      put(d.digits + intDigits, d.count - intDigits);
     }
   } else {
-    out += "0.";
-    out.append(-d.exponent - 1, '0');
-    out.append(d.digits, d.count);
+    *p++ = '0';
+    *p++ = '.';
+    for (int i = 0; i < -d.exponent - 1; ++i) *p++ = '0';
+    put(d.digits, d.count);
   }
+  out.append(text, static_cast<size_t>(p - text));
 }
 
 std::string PlainNumberText(double v) {
@@ -184,6 +223,15 @@ std::string RightAligned(std::string_view text, int width) {
   return out;
 }
 
+void AppendRightAlignedNumberText(std::string& out, double v, int width) {
+  const size_t start = out.size();
+  AppendPlainNumberText(out, v);
+  // Number texts are ASCII: one byte per character.
+  const size_t length = out.size() - start;
+  if (width > 0 && length < static_cast<size_t>(width))
+    out.insert(start, static_cast<size_t>(width) - length, ' ');
+}
+
 std::string RoundedNumberText(double v, int k) { return PlainNumberText(Round(v, k)); }
 
 void AppendRoundedNumberText(std::string& out, double v, int k) {
@@ -210,7 +258,8 @@ void AppendRoundedNumberText(std::string& out, double v, int k) {
 
 double LeadingNumber(std::string_view text) {
   size_t i = 0;
-  while (i < text.size() && (text[i] == ' ' || text[i] == '\t' || text[i] == '\r' || text[i] == '\n'))
+  while (i < text.size() &&
+         (text[i] == ' ' || text[i] == '\t' || text[i] == '\r' || text[i] == '\n'))
     ++i;
   size_t start = i;
   if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;

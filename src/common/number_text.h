@@ -33,6 +33,10 @@ std::string LeadingBlankNumberText(double v);
 // not bytes); a longer text is returned whole.
 std::string RightAligned(std::string_view text, int width);
 
+// Appends the plain number text of v right-aligned in a field of width characters (the
+// same as RightAligned(PlainNumberText(v), width), without the intermediate strings).
+void AppendRightAlignedNumberText(std::string& out, double v, int width);
+
 // The plain number text of Round(v, k): the rounded number text with k digits.
 std::string RoundedNumberText(double v, int k);
 void AppendRoundedNumberText(std::string& out, double v, int k);

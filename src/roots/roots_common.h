@@ -8,6 +8,7 @@
 
 #include "common/dialogs.h"
 #include "common/number_text.h"
+#include "common/text_builder.h"
 #include "expr/formula.h"
 
 namespace tessaly::roots {
@@ -36,26 +37,6 @@ double InputFormulaValue(std::string_view input, double x);
 
 // One piece of report text: literal pieces, numbers in their plain text, step numbers in
 // their plain integer text.
-class ReportText {
- public:
-  ReportText& operator<<(std::string_view piece) {
-    text_.append(piece);
-    return *this;
-  }
-  ReportText& operator<<(const char* piece) { return *this << std::string_view(piece); }
-  ReportText& operator<<(double value) {
-    AppendPlainNumberText(text_, value);
-    return *this;
-  }
-  ReportText& operator<<(int step) {
-    text_.append(PlainIntegerText(step));
-    return *this;
-  }
-  const std::string& Text() const { return text_; }
-  void Clear() { text_.clear(); }
-
- private:
-  std::string text_;
-};
+using ReportText = TextBuilder;
 
 }  // namespace tessaly::roots

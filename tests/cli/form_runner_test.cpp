@@ -25,7 +25,7 @@ FormCommand DemoCommand() {
     if (ctx.fields.Text("Text1") == "draw") {
       DisplayList d;
       d.SetView(-1, 1, 1, -1);
-      d.points.push_back({0, 0, 0xff0000});
+      d.points.push_back({0, 0, ctx.app.plotColour});
       o.picture = d;
     }
     return o;
@@ -47,7 +47,8 @@ FormRun RunDemo(std::vector<std::string> options, bool withWriter = true, bool w
   PlotFileWriter writer;
   if (withWriter)
     writer = [&r, writerFails](const DisplayList& d, const std::string& path, std::string& error) {
-      r.written.push_back(path + ":" + std::to_string(d.points.size()));
+      r.written.push_back(path + ":" + std::to_string(d.points.size()) + ":" +
+                          std::to_string(d.points[0].colour));
       error = "disk full";
       return !writerFails;
     };
@@ -81,6 +82,8 @@ TEST(FormRunner, RefusesWhatTheWindowWouldNotTake) {
            {},                                           // Text1 is blank when the window opens
            {"--field", "Text1=a", "--input", "f.txt"},
            {"--field", "Text1=a", "--digits", "3"},
+           {"--field", "Text1=a", "--colour", "blue"},
+           {"--field", "Text1=a", "--colour", "12345"},
            {"--field", "Text1=a", "--bogus"}}) {
     FormRun r = RunDemo(options);
     EXPECT_EQ(r.code, 2) << options.size();
@@ -95,8 +98,10 @@ TEST(FormRunner, RefusesWhatTheWindowWouldNotTake) {
 TEST(FormRunner, WritesThePictureOnlyWhenOneWasDrawn) {
   FormRun r = RunDemo({"--field", "Text1=draw", "--plot", "p.svg"});
   EXPECT_EQ(r.code, 0);
-  EXPECT_EQ(r.written, std::vector<std::string>{"p.svg:1"});
+  EXPECT_EQ(r.written, std::vector<std::string>{"p.svg:1:0"});  // black unless --colour
   EXPECT_EQ(r.out, "draw|2|甲|\r\n");
+  r = RunDemo({"--field", "Text1=draw", "--colour", "#00ff7F", "--plot", "p.png"});
+  EXPECT_EQ(r.written, std::vector<std::string>{"p.png:1:65407"});
 
   r = RunDemo({"--field", "Text1=a", "--plot", "p.svg"});
   EXPECT_EQ(r.code, 0);

@@ -70,6 +70,11 @@ TEST(NumberText, LeadingBlankAndIntegerAndAlignment) {
   EXPECT_EQ(RightAligned("-0.333333333333333", 10), "-0.333333333333333");
   // Width counts characters, not bytes.
   EXPECT_EQ(RightAligned("根", 3), "  根");
+  // The appending form pads after what the buffer already holds.
+  std::string out = "x";
+  AppendRightAlignedNumberText(out, 2.5, 24);
+  AppendRightAlignedNumberText(out, -1.0 / 3, 10);
+  EXPECT_EQ(out, "x" + std::string(21, ' ') + "2.5" + "-0.333333333333333");
 }
 
 TEST(NumberText, LeadingNumberReading) {

@@ -61,6 +61,25 @@ TEST(PlainNumberText, MatchesFifteenDigitRoundingOnManyValues) {
   }
 }
 
+// Values written in full (results of rotations, quotients): every magnitude from 1E-05 to
+// 1E+15 with arbitrary bits, and values next to a half-way point of the 15th digit.
+TEST(PlainNumberText, MatchesFifteenDigitRoundingOnFullPrecisionValues) {
+  std::mt19937_64 rng(7);
+  for (int i = 0; i < 400000; ++i) {
+    const double mantissa = 1 + static_cast<double>(rng() >> 11) / 9007199254740992.0;
+    double v = std::ldexp(mantissa, static_cast<int>(rng() % 68) - 17);
+    if (rng() % 2) v = -v;
+    ExpectLikeOracle(v);
+  }
+  for (int i = 0; i < 200000; ++i) {
+    const double t = static_cast<double>(100000000000000 + rng() % 900000000000000);
+    const double half = (t + 0.5) / std::pow(10.0, static_cast<int>(rng() % 20));
+    ExpectLikeOracle(half);
+    ExpectLikeOracle(std::nextafter(half, 0.0));
+    ExpectLikeOracle(std::nextafter(half, 1e300));
+  }
+}
+
 // The appended rounded number text is the plain number text of the rounded value.
 TEST(PlainNumberText, RoundedTextMatchesTextOfRoundedValue) {
   std::mt19937_64 rng(31);

@@ -3,6 +3,7 @@
 #include <QEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <cmath>
@@ -110,7 +111,8 @@ QWidget* FormWindow::BuildControl(const FormControl& c) {
     list->setEditable(false);  // picked from the list only
     for (const std::string& item : c.items) list->addItem(QString::fromStdString(item));
     list->setCurrentText(QString::fromStdString(c.initial));
-    if (description_.enableOnListFocus) list->installEventFilter(this);
+    // Typed characters are discarded (see eventFilter); also watches the focus.
+    list->installEventFilter(this);
     lists_[name] = list;
     return list;
   }
@@ -197,7 +199,15 @@ std::string FormWindow::ResultText() const {
 void FormWindow::UpdateEnabled() { button_->setEnabled(command_->Enabled(Fields())); }
 
 bool FormWindow::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() == QEvent::FocusIn && qobject_cast<QComboBox*>(watched)) UpdateEnabled();
+  if (qobject_cast<QComboBox*>(watched)) {
+    if (event->type() == QEvent::FocusIn && description_.enableOnListFocus) UpdateEnabled();
+    // A list is picked from, not typed into: a typed character (which would pick the item
+    // it starts) is discarded; the arrow keys still move through the items.
+    if (event->type() == QEvent::KeyPress) {
+      const QString typed = static_cast<QKeyEvent*>(event)->text();
+      if (!typed.isEmpty() && typed.at(0).isPrint()) return true;
+    }
+  }
   return FixedSizeWindow::eventFilter(watched, event);
 }
 

@@ -41,7 +41,8 @@ struct FormWindowDescription {
   QString spinner;                  // "UpDown1", bound to the range-held text box; empty: none
   bool picture = false;             // the picture box Picture1
   // The button's enabling is re-evaluated when a text box changes; also when a drop-down
-  // list gets the focus where this is set.
+  // list gets the focus where this is set. (Drop-down lists are picked from only: typed
+  // characters are discarded in every form window.)
   bool enableOnListFocus = false;
 };
 

@@ -49,6 +49,10 @@ void PaintDisplayList(QPainter& painter, const DisplayList& d, const QRectF& tar
   painter.setRenderHint(QPainter::Antialiasing, false);
   // x_px = target.left + (x - left) * width / w, likewise for y.
   const double sx = target.width() / w, sy = target.height() / h;
+  if (!Finite(sx) || !Finite(sy)) {  // an extent too small to scale (subnormal)
+    painter.restore();
+    return;
+  }
   const Mapping m{target.left() - d.left * sx, target.top() - d.top * sy, sx, sy};
 
   for (const PlotLine& l : d.lines) {
@@ -100,6 +104,8 @@ QByteArray RenderSvg(const DisplayList& drawing, QSize size) {
   svg.setOutputDevice(&buffer);
   svg.setSize(size);
   svg.setViewBox(QRect(QPoint(0, 0), size));
+  // The size is in pixels at 96 dpi: a viewer shows the picture as large as the window did.
+  svg.setResolution(96);
   svg.setTitle("Tessaly");
   {
     QPainter painter;

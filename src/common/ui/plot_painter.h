@@ -19,7 +19,8 @@ QFont PictureFont();
 
 // Paints the drawing into `target` on a white ground: the view box's user coordinates are
 // mapped onto the target (upper-left corner (left, top), lower-right (right, bottom)).
-// Without a usable view box (none, zero or non-finite extent) only the ground is painted.
+// Without a usable view box (none, zero, non-finite or unscalably small extent) only the
+// ground is painted.
 void PaintDisplayList(QPainter& painter, const DisplayList& drawing, const QRectF& target,
                       const QFont& font = PictureFont());
 

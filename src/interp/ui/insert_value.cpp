@@ -1,6 +1,34 @@
 #include "interp/ui/insert_value.h"
 
+#include <QColor>
+
+#include "common/app_state.h"
+
 namespace tessaly {
+namespace {
+
+// The colour dialog keeps the colour it last held, as a property of the window.
+constexpr const char* kHeldColour = "CommonDialog1.Color";
+
+// "散点图颜色": the point colour of the next scatter plot. Cancel stores the colour the
+// dialog last held (black at first).
+void mnuShowPicture_Click(Worksheet& w) {
+  QColor held = w.property(kHeldColour).value<QColor>();
+  if (!held.isValid()) held = Qt::black;
+  if (const auto chosen = w.WindowChoosers().ChooseColor(&w, held)) {
+    held = *chosen;
+    w.setProperty(kHeldColour, held);
+  }
+  if (AppState* app = w.App()) app->scatterColour = held.rgb() & 0xFFFFFFu;
+}
+
+// "默认": the panes' default look, and black points for the scatter plot.
+void ShowDefault_Click(Worksheet& w) {
+  w.Run(Command::DefaultLook);
+  if (AppState* app = w.App()) app->scatterColour = 0;
+}
+
+}  // namespace
 
 WorksheetDescription InsertValueDescription() {
   WorksheetDescription s;
@@ -41,7 +69,8 @@ WorksheetDescription InsertValueDescription() {
        "显示设置(&V)",
        {{"ShowStyle", "字体", "", Command::Font},
         {"ShowBackcolor", "背景", "", Command::BackColor},
-        {"ShowDefault", "默认", "", Command::DefaultLook}}},
+        {"ShowDefault", "默认", "", Command::Custom, false, false, ShowDefault_Click},
+        {"mnuShowPicture", "散点图颜色", "", Command::Custom, false, false, mnuShowPicture_Click}}},
   };
   s.methodMenuName = "mnuCalculate";
   s.methodMenuCaption = "插值法(&C)";

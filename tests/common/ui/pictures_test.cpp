@@ -73,6 +73,9 @@ TEST(Pictures, SvgFilesAndFailedSaves) {
   flat.SetView(0, 1, 0, -1);
   ASSERT_TRUE(SavePicture(flat, dir.filePath("flat.png"), QSize(20, 20), nullptr));
   EXPECT_EQ(QImage(dir.filePath("flat.png")).pixelColor(10, 10), QColor(Qt::white));
+  flat.SetView(-1, 1e-320, 1, -1e-321);  // too thin to scale
+  ASSERT_TRUE(SavePicture(flat, dir.filePath("thin.png"), QSize(20, 20), nullptr));
+  EXPECT_EQ(QImage(dir.filePath("thin.png")).pixelColor(10, 10), QColor(Qt::white));
 }
 
 TEST(Pictures, PictureBoxSavesWhatItShows) {
