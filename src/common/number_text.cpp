@@ -4,6 +4,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
+#include <cstring>
 #include <locale.h>
 #include <stdlib.h>
 
@@ -43,46 +44,73 @@ Digits15 SplitDigits(double v) {
 
 constexpr double kTwo52 = 4503599627370496.0;  // adding and subtracting it rounds to an integer
 
-// Writes the decimal t / 10^k (t > 0 a whole number of at most 15 digits, k <= 17) in the
+// Writes the decimal t / 10^k (t > 0 a whole number of at most 15 digits, k <= 22) in the
 // plain form: no trailing zeros, no point for a whole value, a zero before the point.
 void AppendScaledInteger(std::string& out, bool negative, double t, int k) {
   char digits[24];
   const int len = static_cast<int>(
       std::to_chars(digits, digits + sizeof digits, static_cast<uint64_t>(t)).ptr - digits);
-  if (negative) out += '-';
+  // Built on the stack and appended once: reports write tens of thousands of numbers.
+  char text[48];
+  char* p = text;
+  if (negative) *p++ = '-';
   if (len > k) {
-    out.append(digits, len - k);
+    std::memcpy(p, digits, len - k);
+    p += len - k;
     int fraction = k;
     while (fraction > 0 && digits[len - k + fraction - 1] == '0') --fraction;
     if (fraction > 0) {
-      out += '.';
-      out.append(digits + len - k, fraction);
+      *p++ = '.';
+      std::memcpy(p, digits + len - k, fraction);
+      p += fraction;
     }
   } else {
     int used = len;
     while (digits[used - 1] == '0') --used;
-    out += "0.";
-    out.append(k - len, '0');
-    out.append(digits, used);
+    *p++ = '0';
+    *p++ = '.';
+    std::memset(p, '0', k - len);
+    p += k - len;
+    std::memcpy(p, digits, used);
+    p += used;
   }
+  out.append(text, p - text);
 }
 
-// The plain number text of the common values, written without the general digit split:
-// v is the nearest double to a decimal D with at most 15 significant digits, at most 17
-// decimals and a magnitude from 1E-04 to below 1E+15 (typed entries and rounded results
-// are such values). Rounding v to 15 significant digits gives D back, so the text is D's
-// digits, written from the integer D * 10^k. Returns false, writing nothing, for any other v.
-bool AppendShortDecimal(std::string& out, double v) {
+// The plain number text of every v with 1E-04 <= |v| < 1E+15, written without the general
+// digit split: the 15-digit integer m nearest to |v| * 10^k (1E+14 <= m < 1E+15) is the
+// value's 15 significant digits, and the text is m / 10^k written from m. The product is
+// rounded once; where it lands on an exact half, the sign of its rounding error (one fused
+// multiply-add, exact) says which way the exact product lies, and an exact half of the
+// exact product goes to the even integer, as printing does. Returns false, writing nothing,
+// for any other v (also when the rounding carries |v| to 1E+15, written in exponent form).
+bool AppendFixedDecimal(std::string& out, double v) {
   const double a = std::fabs(v);
   if (!(a >= 1e-4 && a < 1e15)) return false;
-  for (int k = 0; k <= 17; ++k) {
-    const double t = a * kPow10[k];
-    if (t >= 1e15) return false;
-    if ((t + kTwo52) - kTwo52 != t || t / kPow10[k] != a) continue;
-    AppendScaledInteger(out, v < 0, t, k);
-    return true;
+  uint64_t bits;
+  std::memcpy(&bits, &a, sizeof bits);
+  const int e2 = static_cast<int>(bits >> 52) - 1023;
+  // floor(log10(2^e2)): |v| lies in [10^e10, 10^(e10 + 2)).
+  const int e10 = e2 >= 0 ? (e2 * 78913) >> 18 : -((-e2 * 78913 + 262143) >> 18);
+  int k = 14 - e10;
+  double p = a * kPow10[k];
+  if (p >= 1e15) {
+    if (--k < 0) return false;
+    p = a * kPow10[k];
   }
-  return false;
+  double m = (p + kTwo52) - kTwo52;  // nearest integer, halves to even (p < 2^50)
+  const double diff = p - m;
+  if (diff == 0.5 || diff == -0.5) [[unlikely]] {
+    const double r = std::fma(a, kPow10[k], -p);
+    if (diff == 0.5 && r > 0) m += 1;
+    if (diff == -0.5 && r < 0) m -= 1;
+  }
+  if (m >= 1e15) {  // 999999999999999.5 and above: one more digit before the point
+    if (--k < 0) return false;
+    m = 1e14;
+  }
+  AppendScaledInteger(out, v < 0, m, k);
+  return true;
 }
 
 }  // namespace
@@ -126,7 +154,7 @@ void AppendPlainNumberText(std::string& out, double v) {
     out += '0';
     return;
   }
-  if (AppendShortDecimal(out, v)) return;
+  if (AppendFixedDecimal(out, v)) return;
   Digits15 d = SplitDigits(v);
   if (d.negative) out += '-';
   if (d.exponent >= 15 || d.exponent <= -5) {
@@ -177,11 +205,15 @@ std::string LeadingBlankNumberText(double v) {
 }
 
 std::string RightAligned(std::string_view text, int width) {
-  size_t chars = CharCount(text);
   std::string out;
-  if (width > 0 && chars < static_cast<size_t>(width)) out.assign(width - chars, ' ');
-  out.append(text);
+  AppendRightAligned(out, text, width);
   return out;
+}
+
+void AppendRightAligned(std::string& out, std::string_view text, int width) {
+  size_t chars = CharCount(text);
+  if (width > 0 && chars < static_cast<size_t>(width)) out.append(width - chars, ' ');
+  out.append(text);
 }
 
 std::string RoundedNumberText(double v, int k) { return PlainNumberText(Round(v, k)); }

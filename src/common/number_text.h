@@ -32,6 +32,7 @@ std::string LeadingBlankNumberText(double v);
 // The text padded with blanks on the left to width characters (counted in characters,
 // not bytes); a longer text is returned whole.
 std::string RightAligned(std::string_view text, int width);
+void AppendRightAligned(std::string& out, std::string_view text, int width);
 
 // The plain number text of Round(v, k): the rounded number text with k digits.
 std::string RoundedNumberText(double v, int k);
