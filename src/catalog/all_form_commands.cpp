@@ -9,6 +9,7 @@ const FormCommandRegistry& AllFormCommands() {
     FormCommandRegistry r;
     // Families register here in the order of their windows: the calculus windows, then
     // the ODE windows.
+    RegisterOdeCommands(r);
     return r;
   }();
   return registry;

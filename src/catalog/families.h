@@ -15,4 +15,7 @@ void RegisterFactorisationMethods(MethodRegistry& r);
 // The root-finding methods (Ultra).
 void RegisterUltraMethods(MethodRegistry& r);
 
+// The buttons of the ODE windows (UsDi_Euler, UsDi_RungeKutta, UsDi_Adams).
+void RegisterOdeCommands(FormCommandRegistry& r);
+
 }  // namespace tessaly
