@@ -3,6 +3,7 @@
 #include "eigen/ui/matrix_window.h"
 #include "interp/ui/insert_value.h"
 #include "linear/ui/linear_frm.h"
+#include "ode/ui/ode_windows.h"
 #include "roots/ui/ultra_window.h"
 #include "shell/ui/frm_about.h"
 
@@ -16,6 +17,7 @@ void RegisterTopicWindows(AppWindows& windows, AppState& app, WindowServices ser
   windows.Register("InsertValue", [services](AppWindows&) { return CreateInsertValue(services); });
   windows.Register("MatrixCValueCVector",
                    [services](AppWindows&) { return CreateMatrixCValueCVector(services); });
+  RegisterOdeWindows(windows, services);
   windows.Register("FrmAbout", [](AppWindows&) { return new FrmAbout; });
 }
 
