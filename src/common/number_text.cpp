@@ -44,15 +44,10 @@ Digits15 SplitDigits(double v) {
 
 constexpr double kTwo52 = 4503599627370496.0;  // adding and subtracting it rounds to an integer
 
-// Writes the decimal t / 10^k (t > 0 a whole number of at most 15 digits, k <= 22) in the
-// plain form: no trailing zeros, no point for a whole value, a zero before the point.
-void AppendScaledInteger(std::string& out, bool negative, double t, int k) {
-  char digits[24];
-  const int len = static_cast<int>(
-      std::to_chars(digits, digits + sizeof digits, static_cast<uint64_t>(t)).ptr - digits);
-  // Built on the stack and appended once: reports write tens of thousands of numbers.
-  char text[48];
-  char* p = text;
+// Writes the decimal given by its digits (len digits, the first not 0) over 10^k (k <= 22) in
+// the plain form: no trailing zeros, no point for a whole value, a zero before the point.
+// Writes at most 41 characters and returns the end.
+char* WriteDigitsOverPower(char* p, bool negative, const char* digits, int len, int k) {
   if (negative) *p++ = '-';
   if (len > k) {
     std::memcpy(p, digits, len - k);
@@ -74,7 +69,43 @@ void AppendScaledInteger(std::string& out, bool negative, double t, int k) {
     std::memcpy(p, digits, used);
     p += used;
   }
-  out.append(text, p - text);
+  return p;
+}
+
+// The decimal t / 10^k (t > 0 a whole number of at most 15 digits, k <= 22) in the plain form.
+char* WriteScaledInteger(char* p, bool negative, double t, int k) {
+  char digits[24];
+  const int len = static_cast<int>(
+      std::to_chars(digits, digits + sizeof digits, static_cast<uint64_t>(t)).ptr - digits);
+  return WriteDigitsOverPower(p, negative, digits, len, k);
+}
+
+// The 15 digits of 1E+14 <= m < 1E+15, two at a time from a table, in three independent
+// pieces (3, 4 and 8 digits) rather than one chain of divisions.
+void Write15Digits(char* d, uint64_t m) {
+  static constexpr char kPairs[] =
+      "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
+      "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
+      "8081828384858687888990919293949596979899";
+  auto pair = [](char* at, uint32_t v) { std::memcpy(at, kPairs + 2 * v, 2); };
+  const uint32_t high = static_cast<uint32_t>(m / 100000000);  // 7 digits
+  const uint32_t low = static_cast<uint32_t>(m % 100000000);   // 8 digits
+  const uint32_t top = high / 10000, mid = high % 10000;        // 3 and 4 digits
+  d[0] = static_cast<char>('0' + top / 100);
+  pair(d + 1, top % 100);
+  pair(d + 3, mid / 100);
+  pair(d + 5, mid % 100);
+  const uint32_t lowHigh = low / 10000, lowLow = low % 10000;
+  pair(d + 7, lowHigh / 100);
+  pair(d + 9, lowHigh % 100);
+  pair(d + 11, lowLow / 100);
+  pair(d + 13, lowLow % 100);
+}
+
+// Built on the stack and appended once: reports write tens of thousands of numbers.
+void AppendScaledInteger(std::string& out, bool negative, double t, int k) {
+  char text[48];
+  out.append(text, WriteScaledInteger(text, negative, t, k) - text);
 }
 
 // The plain number text of every v with 1E-04 <= |v| < 1E+15, written without the general
@@ -82,11 +113,12 @@ void AppendScaledInteger(std::string& out, bool negative, double t, int k) {
 // value's 15 significant digits, and the text is m / 10^k written from m. The product is
 // rounded once; where it lands on an exact half, the sign of its rounding error (one fused
 // multiply-add, exact) says which way the exact product lies, and an exact half of the
-// exact product goes to the even integer, as printing does. Returns false, writing nothing,
-// for any other v (also when the rounding carries |v| to 1E+15, written in exponent form).
-bool AppendFixedDecimal(std::string& out, double v) {
+// exact product goes to the even integer, as printing does. Returns the end of what it wrote
+// (at most 21 characters), or nullptr, writing nothing, for any other v (also when the
+// rounding carries |v| to 1E+15, written in exponent form).
+char* WriteFixedDecimal(char* out, double v) {
   const double a = std::fabs(v);
-  if (!(a >= 1e-4 && a < 1e15)) return false;
+  if (!(a >= 1e-4 && a < 1e15)) return nullptr;
   uint64_t bits;
   std::memcpy(&bits, &a, sizeof bits);
   const int e2 = static_cast<int>(bits >> 52) - 1023;
@@ -95,7 +127,7 @@ bool AppendFixedDecimal(std::string& out, double v) {
   int k = 14 - e10;
   double p = a * kPow10[k];
   if (p >= 1e15) {
-    if (--k < 0) return false;
+    if (--k < 0) return nullptr;
     p = a * kPow10[k];
   }
   double m = (p + kTwo52) - kTwo52;  // nearest integer, halves to even (p < 2^50)
@@ -106,11 +138,12 @@ bool AppendFixedDecimal(std::string& out, double v) {
     if (diff == -0.5 && r < 0) m -= 1;
   }
   if (m >= 1e15) {  // 999999999999999.5 and above: one more digit before the point
-    if (--k < 0) return false;
+    if (--k < 0) return nullptr;
     m = 1e14;
   }
-  AppendScaledInteger(out, v < 0, m, k);
-  return true;
+  char digits[15];
+  Write15Digits(digits, static_cast<uint64_t>(m));
+  return WriteDigitsOverPower(out, v < 0, digits, 15, k);
 }
 
 }  // namespace
@@ -154,7 +187,11 @@ void AppendPlainNumberText(std::string& out, double v) {
     out += '0';
     return;
   }
-  if (AppendFixedDecimal(out, v)) return;
+  char fixed[kMaxPlainNumberText];
+  if (const char* end = WriteFixedDecimal(fixed, v)) {
+    out.append(fixed, end - fixed);
+    return;
+  }
   Digits15 d = SplitDigits(v);
   if (d.negative) out += '-';
   if (d.exponent >= 15 || d.exponent <= -5) {
@@ -183,6 +220,18 @@ void AppendPlainNumberText(std::string& out, double v) {
     out.append(-d.exponent - 1, '0');
     out.append(d.digits, d.count);
   }
+}
+
+char* WritePlainNumberText(char* out, double v) {
+  if (v == 0) {
+    *out = '0';
+    return out + 1;
+  }
+  if (char* end = WriteFixedDecimal(out, v)) return end;
+  std::string text;
+  AppendPlainNumberText(text, v);
+  std::memcpy(out, text.data(), text.size());
+  return out + text.size();
 }
 
 std::string PlainNumberText(double v) {
