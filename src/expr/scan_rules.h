@@ -88,23 +88,13 @@ inline double PowSmallInt(double a, int n) {
   return StdPow(a, n);
 }
 
+// A function of an infinite or not-a-number argument: out of line, the usual argument is
+// finite.
+[[gnu::cold]] double NonFiniteFunction(Op token, double a);
+
 inline double Function(Op token, double a) {
-  if (!std::isfinite(a)) {
-    // A diverged value goes through with the IEEE result, so the result stays non-finite.
-    switch (token) {
-      case Op::kAbs: return std::fabs(a);
-      case Op::kSqr: return std::sqrt(a);
-      case Op::kExp: return std::exp(a);
-      case Op::kLog: return std::log(a);
-      case Op::kLgg: return std::log(a) / kLn10Divisor;
-      case Op::kLg2: return std::log(a) / kLn2Divisor;
-      case Op::kSin: return std::sin(a);
-      case Op::kCos: return std::cos(a);
-      case Op::kTan: return std::tan(a);
-      case Op::kAtn: return std::atan(a);
-      default: return 0;
-    }
-  }
+  if (!std::isfinite(a)) [[unlikely]]
+    return NonFiniteFunction(token, a);
   switch (token) {
     case Op::kAbs: return std::fabs(a);
     case Op::kSqr: return a < 0 ? 0 : std::sqrt(a);
