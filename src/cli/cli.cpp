@@ -3,14 +3,15 @@
 #include <fstream>
 #include <iostream>
 #include <iterator>
+#include <optional>
 #include <sstream>
 
 #include "common/method_registry.h"
 #include "common/number_text.h"
 #include "common/scripted_dialogs.h"
-#include "common/text_encoding.h"
 #include "common/text_util.h"
 #include "expr/formula.h"
+#include "worksheet/file_text.h"
 #include "worksheet/worksheet_rules.h"
 
 namespace tessaly {
@@ -31,6 +32,31 @@ int MaxDigits(const std::string& window) {
   if (window == "LinearFrm") return kLinearDigitsMax;
   if (window == "MatrixCValueCVector") return kEigenDigitsMax;
   return 0;
+}
+
+// Reads the whole input; false when it cannot be read (a folder, a device that fails, a
+// closed standard input). The file buffers report a failed read by throwing.
+bool ReadAll(std::istream& in, std::string& bytes) {
+  try {
+    bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  } catch (const std::exception&) {
+    return false;
+  }
+  return !in.bad();
+}
+
+// The input pane's text as the window holds it once the input is loaded into it (File
+// Open's rule: a one-line pane takes the first line). Nothing when the input cannot be read.
+std::optional<std::string> LoadInput(const MethodEntry& method, const std::string& inputFile,
+                                     std::istream& in) {
+  std::string bytes;
+  if (inputFile == "-") {
+    if (!ReadAll(in, bytes)) return std::nullopt;
+  } else {
+    std::ifstream file(inputFile, std::ios::binary);
+    if (!file || !ReadAll(file, bytes)) return std::nullopt;
+  }
+  return InputTextFromFile(method.window, bytes);
 }
 
 int List(std::ostream& out) {
@@ -67,19 +93,20 @@ int Run(const std::vector<std::string>& args, std::istream& in, std::ostream& ou
     }
   }
 
-  std::string bytes;
-  if (inputFile == "-") {
-    bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-  } else {
-    std::ifstream file(inputFile, std::ios::binary);
-    if (!file) return UsageError(err, "cannot read '" + inputFile + "'");
-    bytes.assign(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
-    if (file.bad()) return UsageError(err, "cannot read '" + inputFile + "'");
-  }
+  std::optional<std::string> input = LoadInput(*method, inputFile, in);
+  if (!input)
+    return UsageError(err, "cannot read " +
+                               (inputFile == "-" ? "standard input" : "'" + inputFile + "'"));
+  // The window keeps its method menu disabled for a blank input pane.
+  if (!MethodMenuEnabled(*input))
+    return UsageError(err, method->Key() + " is disabled: the " +
+                               (HasOneLineInput(method->window) ? "first line of the input"
+                                                                : "input") +
+                               " is blank");
 
   ResultPane pane;
   ScriptedDialogs dialogs(answers);
-  MethodContext ctx{ToCrLf(DecodeWorksheetBytes(bytes)), pane, dialogs, digits};
+  MethodContext ctx{std::move(*input), pane, dialogs, digits};
   try {
     method->run(ctx);
   } catch (const ScriptError& e) {
@@ -88,7 +115,6 @@ int Run(const std::vector<std::string>& args, std::istream& in, std::ostream& ou
   }
   for (const auto& box : dialogs.Shown()) err << box.LogLine() << "\n";
   out << (lf ? ReplaceAll(pane.Text(), "\r\n", "\n") : pane.Text());
-  out.flush();
   return 0;
 }
 
@@ -110,10 +136,8 @@ int Eval(const std::vector<std::string>& args, std::ostream& out, std::ostream& 
   return 0;
 }
 
-}  // namespace
-
-int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
-           std::ostream& err) {
+int Dispatch(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
+             std::ostream& err) {
   if (args.empty()) {
     err << kUsage;
     return 2;
@@ -127,6 +151,19 @@ int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream&
   }
   err << kUsage;
   return 2;
+}
+
+}  // namespace
+
+int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
+           std::ostream& err) {
+  const int code = Dispatch(args, in, out, err);
+  // A write that failed (a full disk, a closed output) must not pass for success.
+  if (!out.flush() && code == 0) {
+    err << "tessaly-cli: cannot write the output\n";
+    return 1;
+  }
+  return code;
 }
 
 }  // namespace tessaly
