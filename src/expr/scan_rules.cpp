@@ -167,29 +167,6 @@ Numeral ReadNumeral(std::string_view t) {
   return n;
 }
 
-double NonFiniteFunction(Op token, double a) {
-  // Not-a-number stays not-a-number. An infinite argument follows the functions' rule: an
-  // argument outside the domain, or a value that overflows, gives 0. So sin, cos and tan of
-  // either infinity, exp of +infinity (an overflow), sqr of -infinity and the logarithms of
-  // -infinity are 0; sqr and the logarithms of +infinity are +infinity, abs is +infinity,
-  // exp(-infinity) is 0 and atn gives the limit, plus or minus pi/2.
-  if (std::isnan(a)) return IsFunction(token) ? a : 0;
-  const bool positive = a > 0;
-  switch (token) {
-    case Op::kAbs: return std::fabs(a);
-    case Op::kSqr:
-    case Op::kLog:
-    case Op::kLgg:
-    case Op::kLg2: return positive ? a : 0;
-    case Op::kAtn: return std::atan(a);
-    case Op::kExp:
-    case Op::kSin:
-    case Op::kCos:
-    case Op::kTan:
-    default: return 0;
-  }
-}
-
 double StdPow(double a, double b) {
   volatile double exponent = b;  // opaque to the optimizer
   return std::pow(a, exponent);
