@@ -95,14 +95,14 @@ int Run(const std::vector<std::string>& args, std::istream& in, std::ostream& ou
 
   std::optional<std::string> input = LoadInput(*method, inputFile, in);
   if (!input)
-    return UsageError(err, "cannot read " +
-                               (inputFile == "-" ? "standard input" : "'" + inputFile + "'"));
+    return UsageError(
+        err, "cannot read " + (inputFile == "-" ? "standard input" : "'" + inputFile + "'"));
   // The window keeps its method menu disabled for a blank input pane.
   if (!MethodMenuEnabled(*input))
-    return UsageError(err, method->Key() + " is disabled: the " +
-                               (HasOneLineInput(method->window) ? "first line of the input"
-                                                                : "input") +
-                               " is blank");
+    return UsageError(err,
+                      method->Key() + " is disabled: the " +
+                          (HasOneLineInput(method->window) ? "first line of the input" : "input") +
+                          " is blank");
 
   ResultPane pane;
   ScriptedDialogs dialogs(answers);

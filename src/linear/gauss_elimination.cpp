@@ -42,7 +42,8 @@ bool BackSubstitute(const Matrix& B, int n, int places, Vector& x) {
 }
 
 void WarnZeroPivot(Dialogs& dialogs) {
-  dialogs.MsgBox("消元过程中出现零主元，以上求得的解不可信！", MsgButtons::Ok, MsgIcon::Exclamation);
+  dialogs.MsgBox("消元过程中出现零主元，以上求得的解不可信！", MsgButtons::Ok,
+                 MsgIcon::Exclamation);
 }
 
 void AppendSolution(std::string& out, const Vector& x, int n, int places,

@@ -79,8 +79,8 @@ TEST(Cli, UnreadableInputAndFailedWritesEndWithOneLine) {
   EXPECT_TRUE(oneLine(err2.str())) << err2.str();
   std::istringstream formula("x^2-2");
   std::ostringstream err3;
-  EXPECT_EQ(RunCli({"run", "Ultra.CalculateDichotomy", "--answer", "1", "--answer", "2",
-                    "--answer", "0.1"},
+  EXPECT_EQ(RunCli({"run", "Ultra.CalculateDichotomy", "--answer", "1", "--answer", "2", "--answer",
+                    "0.1"},
                    formula, full, err3),
             1);
   EXPECT_NE(err3.str().find("\ntessaly-cli: cannot write the output\n"), std::string::npos);
@@ -88,8 +88,8 @@ TEST(Cli, UnreadableInputAndFailedWritesEndWithOneLine) {
 
 TEST(Cli, InputIsLoadedAndCheckedAsTheWindowDoes) {
   // Ultra's input pane holds one line: the rest of the text is not part of the formula.
-  const std::vector<std::string> args = {"run", "Ultra.CalculateDichotomy", "--answer", "1",
-                                         "--answer", "2", "--answer", "0.1"};
+  const std::vector<std::string> args = {
+      "run", "Ultra.CalculateDichotomy", "--answer", "1", "--answer", "2", "--answer", "0.1"};
   CliRun one = Cli(args, "x^2-2");
   EXPECT_EQ(one.code, 0);
   EXPECT_EQ(Cli(args, "x^2-2\r\n+5\n").out, one.out);
@@ -98,8 +98,9 @@ TEST(Cli, InputIsLoadedAndCheckedAsTheWindowDoes) {
   for (const char* input : {"", "   ", "  \nx^2-2\n"}) {
     CliRun r = Cli(args, input);
     EXPECT_EQ(r.code, 2) << input;
-    EXPECT_EQ(r.err, "tessaly-cli: Ultra.CalculateDichotomy is disabled: the first line of the "
-                     "input is blank\n");
+    EXPECT_EQ(r.err,
+              "tessaly-cli: Ultra.CalculateDichotomy is disabled: the first line of the "
+              "input is blank\n");
     EXPECT_EQ(r.out, "");
   }
   CliRun blank = Cli({"run", "LinearFrm.Gauss_1", "--answer", "2"}, "  ");

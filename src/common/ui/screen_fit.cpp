@@ -21,8 +21,7 @@ struct Frame {
 Frame FrameOf(const QWidget* w) {
   const QRect f = w->frameGeometry();
   const QRect g = w->geometry();
-  return {g.left() - f.left(), g.top() - f.top(), f.right() - g.right(),
-          f.bottom() - g.bottom()};
+  return {g.left() - f.left(), g.top() - f.top(), f.right() - g.right(), f.bottom() - g.bottom()};
 }
 
 bool HasFrame(const Frame& f) { return f.left || f.top || f.right || f.bottom; }
@@ -135,8 +134,7 @@ QRect FitInside(const QRect& frame, const QRect& area) {
 }
 
 void KeepOnScreen(QWidget* window) {
-  if (!window || window->findChild<QObject*>(ScreenFit::kName, Qt::FindDirectChildrenOnly))
-    return;
+  if (!window || window->findChild<QObject*>(ScreenFit::kName, Qt::FindDirectChildrenOnly)) return;
   new ScreenFit(window);
 }
 

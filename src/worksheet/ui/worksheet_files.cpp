@@ -47,8 +47,8 @@ void Worksheet::FileOpen() {
       Message(m.openFailure);
       return;
     }
-    SetInputText(QString::fromStdString(
-        FirstLineOfFile(std::string_view(line.constData(), line.size()))));
+    SetInputText(
+        QString::fromStdString(FirstLineOfFile(std::string_view(line.constData(), line.size()))));
     rememberedSaveName_.clear();
     SetStatus(fullPath);
     return;

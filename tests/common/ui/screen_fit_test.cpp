@@ -1,11 +1,12 @@
 // Top-level windows open inside the screen's available area; positions that fit are kept.
+#include "common/ui/screen_fit.h"
+
 #include <gtest/gtest.h>
 
 #include <QScreen>
 #include <QTest>
 
 #include "common/ui/app_windows.h"
-#include "common/ui/screen_fit.h"
 #include "shell/ui/topic_windows.h"
 #include "worksheet/ui/window_test_support.h"
 
@@ -74,7 +75,8 @@ TEST_F(ScreenFitWindows, EveryWindowOfTheProgramOpensInside) {
   ScriptedDialogs dialogs;
   testing::ScriptedChoosers choosers;
   RegisterTopicWindows(windows, {&dialogs, &choosers, nullptr});
-  for (const char* name : {"LinearFrm", "Ultra", "InsertValue", "MatrixCValueCVector", "FrmAbout"}) {
+  for (const char* name :
+       {"LinearFrm", "Ultra", "InsertValue", "MatrixCValueCVector", "FrmAbout"}) {
     QWidget* w = windows.Show(name);
     ASSERT_NE(w, nullptr) << name;
     ASSERT_TRUE(QTest::qWaitForWindowExposed(w));
