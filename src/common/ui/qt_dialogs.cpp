@@ -84,7 +84,12 @@ void SetUpFileDialog(QFileDialog& dialog, const QString& filter, bool save) {
   dialog.setOption(QFileDialog::DontUseNativeDialog);
   dialog.setIconProvider(NameOnlyIconProvider());
   dialog.setOption(QFileDialog::DontUseCustomDirectoryIcons);
-  dialog.setNameFilter(filter);
+  // "*.*" means every file, as the filter's name says; this dialog would read it as "names
+  // with a dot" (hiding files without an extension, and turning a typed name's extension
+  // into ".*" when the filter is picked), so it gets "*".
+  QString forThisDialog = filter;
+  forThisDialog.replace("(*.*)", "(*)");
+  dialog.setNameFilter(forThisDialog);
   const QStringList filters = dialog.nameFilters();
   if (!filters.isEmpty()) dialog.selectNameFilter(filters.first());
   if (save) {

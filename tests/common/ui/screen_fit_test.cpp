@@ -71,23 +71,33 @@ TEST_F(ScreenFitWindows, ProgramPositionsAreKeptWhereTheyFit) {
 }
 
 TEST_F(ScreenFitWindows, EveryWindowOfTheProgramOpensInside) {
+  AppState state;
   AppWindows windows;
   ScriptedDialogs dialogs;
   testing::ScriptedChoosers choosers;
-  RegisterTopicWindows(windows, {&dialogs, &choosers, nullptr});
+  RegisterTopicWindows(windows, state, {&dialogs, &choosers, nullptr});
   for (const char* name :
-       {"LinearFrm", "Ultra", "InsertValue", "MatrixCValueCVector", "FrmAbout"}) {
+       {"LinearFrm", "Ultra", "InsertValue", "MatrixCValueCVector", "FrmAbout", "FrmFunPicture",
+        "ValueCalculus", "NewtonCotes", "CompFormual", "GauseIntegral", "FrmGeneralFunPaint",
+        "UsualDiffEquation", "UsDi_Euler", "UsDi_RungeKutta", "UsDi_Adams"}) {
     QWidget* w = windows.Show(name);
     ASSERT_NE(w, nullptr) << name;
     ASSERT_TRUE(QTest::qWaitForWindowExposed(w));
     QTest::qWait(100);
-    EXPECT_TRUE(area.contains(w->frameGeometry())) << name;
+    // A window of a fixed size larger than the area (the test screen is small) keeps its
+    // upper-left corner inside; every other window lies wholly inside.
+    auto inside = [&] {
+      const QRect frame = w->frameGeometry();
+      const bool fits = frame.width() <= area.width() && frame.height() <= area.height();
+      return fits ? area.contains(frame) : area.contains(frame.topLeft());
+    };
+    EXPECT_TRUE(inside()) << name;
     // Moved partly off the screen and opened again: it comes back inside.
     w->hide();
     w->move(area.right() - 50, area.bottom() - 50);
     windows.Show(name);
     QTest::qWait(100);
-    EXPECT_TRUE(area.contains(w->frameGeometry())) << name;
+    EXPECT_TRUE(inside()) << name;
   }
   windows.CloseInOrder(AppWindows::UnloadOrder());
 }

@@ -10,7 +10,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "worksheet/ui/qt_dialogs.h"
+#include "common/ui/qt_dialogs.h"
 #include "worksheet/ui/window_test_support.h"
 
 namespace tessaly {
@@ -74,6 +74,11 @@ TEST(FileDialogs, SaveAddsTxtOnlyWhileTheTextFilterIsSelected) {
   EXPECT_EQ(save("report", 0), "report.txt");
   EXPECT_EQ(save("report.dat", 0), "report.dat");
   EXPECT_EQ(save("report", 1), "report");
+  // Picking "all files" keeps a typed extension and shows files without one.
+  EXPECT_EQ(save("report.txt", 1), "report.txt");
+  QFileDialog dialog;
+  SetUpFileDialog(dialog, kFileFilter, false);
+  EXPECT_EQ(dialog.nameFilters(), QStringList({"文本文件(*.txt)", "所有文件(*)"}));
 }
 
 }  // namespace
