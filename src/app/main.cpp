@@ -8,6 +8,7 @@
 #include <cstdio>
 
 #include "common/ui/app_windows.h"
+#include "common/ui/screen_fit.h"
 #include "shell/ui/frm_exit.h"
 #include "shell/ui/tessaly_window.h"
 #include "shell/ui/topic_windows.h"
@@ -40,9 +41,11 @@ int main(int argc, char** argv) {
   QPointer<tessaly::FrmExit> splash;
   auto* main = new tessaly::Tessaly(windows, [&splash] {
     splash = new tessaly::FrmExit([] { QCoreApplication::exit(0); });
+    tessaly::KeepOnScreen(splash);
     splash->show();
   });
   main->setAttribute(Qt::WA_DeleteOnClose);
+  tessaly::KeepOnScreen(main);
   main->show();
   return app.exec();
 }

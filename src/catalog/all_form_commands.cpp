@@ -10,6 +10,7 @@ const FormCommandRegistry& AllFormCommands() {
     // Families register here in the order of their windows: the calculus windows, then
     // the ODE windows.
     RegisterCalculusCommands(r);
+    RegisterOdeCommands(r);
     return r;
   }();
   return registry;

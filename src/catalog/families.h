@@ -22,5 +22,7 @@ void RegisterUltraMethods(MethodRegistry& r);
 
 // The quadrature windows and the function plot window (ValueCalculus' children).
 void RegisterCalculusCommands(FormCommandRegistry& r);
+// The buttons of the ODE windows (UsDi_Euler, UsDi_RungeKutta, UsDi_Adams).
+void RegisterOdeCommands(FormCommandRegistry& r);
 
 }  // namespace tessaly

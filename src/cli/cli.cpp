@@ -3,6 +3,7 @@
 #include <fstream>
 #include <iostream>
 #include <iterator>
+#include <optional>
 #include <sstream>
 
 #include "cli/form_runner.h"
@@ -12,9 +13,9 @@
 #include "common/method_registry.h"
 #include "common/number_text.h"
 #include "common/scripted_dialogs.h"
-#include "common/text_encoding.h"
 #include "common/text_util.h"
 #include "expr/formula.h"
+#include "worksheet/file_text.h"
 #include "worksheet/worksheet_rules.h"
 
 namespace tessaly {
@@ -39,6 +40,31 @@ int MaxDigits(const std::string& window) {
   if (window == "LinearFrm") return kLinearDigitsMax;
   if (window == "MatrixCValueCVector") return kEigenDigitsMax;
   return 0;
+}
+
+// Reads the whole input; false when it cannot be read (a folder, a device that fails, a
+// closed standard input). The file buffers report a failed read by throwing.
+bool ReadAll(std::istream& in, std::string& bytes) {
+  try {
+    bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  } catch (const std::exception&) {
+    return false;
+  }
+  return !in.bad();
+}
+
+// The input pane's text as the window holds it once the input is loaded into it (File
+// Open's rule: a one-line pane takes the first line). Nothing when the input cannot be read.
+std::optional<std::string> LoadInput(const MethodEntry& method, const std::string& inputFile,
+                                     std::istream& in) {
+  std::string bytes;
+  if (inputFile == "-") {
+    if (!ReadAll(in, bytes)) return std::nullopt;
+  } else {
+    std::ifstream file(inputFile, std::ios::binary);
+    if (!file || !ReadAll(file, bytes)) return std::nullopt;
+  }
+  return InputTextFromFile(method.window, bytes);
 }
 
 int List(std::ostream& out) {
@@ -85,19 +111,20 @@ int Run(const std::vector<std::string>& args, std::istream& in, std::ostream& ou
   if (!plotFile.empty() && !writePlot)
     return UsageError(err, "this tessaly-cli was built without pictures; --plot is not available");
 
-  std::string bytes;
-  if (inputFile == "-") {
-    bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-  } else {
-    std::ifstream file(inputFile, std::ios::binary);
-    if (!file) return UsageError(err, "cannot read '" + inputFile + "'");
-    bytes.assign(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
-    if (file.bad()) return UsageError(err, "cannot read '" + inputFile + "'");
-  }
+  std::optional<std::string> input = LoadInput(*method, inputFile, in);
+  if (!input)
+    return UsageError(
+        err, "cannot read " + (inputFile == "-" ? "standard input" : "'" + inputFile + "'"));
+  // The window keeps its method menu disabled for a blank input pane.
+  if (!MethodMenuEnabled(*input))
+    return UsageError(err,
+                      method->Key() + " is disabled: the " +
+                          (HasOneLineInput(method->window) ? "first line of the input" : "input") +
+                          " is blank");
 
   ResultPane pane;
   ScriptedDialogs dialogs(answers);
-  MethodContext ctx{ToCrLf(DecodeWorksheetBytes(bytes)), pane, dialogs, digits};
+  MethodContext ctx{std::move(*input), pane, dialogs, digits};
   // A method that plots hands its plot over as it would to the plot window.
   AppState app;
   bool handedOver = false;
@@ -114,7 +141,6 @@ int Run(const std::vector<std::string>& args, std::istream& in, std::ostream& ou
     if (int code = WriteHandedOverPlot(app, handedOver, plotFile, writePlot, err)) return code;
   }
   out << (lf ? ReplaceAll(pane.Text(), "\r\n", "\n") : pane.Text());
-  out.flush();
   return 0;
 }
 
@@ -159,10 +185,8 @@ int Eval(const std::vector<std::string>& args, std::ostream& out, std::ostream& 
   return 0;
 }
 
-}  // namespace
-
-int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
-           std::ostream& err, const CliServices& services) {
+int Dispatch(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
+             std::ostream& err, const CliServices& services) {
   if (args.empty()) {
     err << kUsage;
     return 2;
@@ -177,6 +201,19 @@ int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream&
   }
   err << kUsage;
   return 2;
+}
+
+}  // namespace
+
+int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
+           std::ostream& err, const CliServices& services) {
+  const int code = Dispatch(args, in, out, err, services);
+  // A write that failed (a full disk, a closed output) must not pass for success.
+  if (!out.flush() && code == 0) {
+    err << "tessaly-cli: cannot write the output\n";
+    return 1;
+  }
+  return code;
 }
 
 }  // namespace tessaly

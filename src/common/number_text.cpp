@@ -45,73 +45,106 @@ Digits15 SplitDigits(double v) {
 
 constexpr double kTwo52 = 4503599627370496.0;  // adding and subtracting it rounds to an integer
 
-// Writes the decimal t / 10^k (t > 0 a whole number of at most 15 digits, k <= 17) in the
-// plain form: no trailing zeros, no point for a whole value, a zero before the point.
-void AppendScaledInteger(std::string& out, bool negative, double t, int k) {
-  char digits[24];
-  const int len = static_cast<int>(
-      std::to_chars(digits, digits + sizeof digits, static_cast<uint64_t>(t)).ptr - digits);
-  if (negative) out += '-';
+// Writes the decimal given by its digits (len digits, the first not 0) over 10^k (k <= 22) in
+// the plain form: no trailing zeros, no point for a whole value, a zero before the point.
+// Writes at most 41 characters and returns the end.
+char* WriteDigitsOverPower(char* p, bool negative, const char* digits, int len, int k) {
+  if (negative) *p++ = '-';
   if (len > k) {
-    out.append(digits, len - k);
+    std::memcpy(p, digits, len - k);
+    p += len - k;
     int fraction = k;
     while (fraction > 0 && digits[len - k + fraction - 1] == '0') --fraction;
     if (fraction > 0) {
-      out += '.';
-      out.append(digits + len - k, fraction);
+      *p++ = '.';
+      std::memcpy(p, digits + len - k, fraction);
+      p += fraction;
     }
   } else {
     int used = len;
     while (digits[used - 1] == '0') --used;
-    out += "0.";
-    out.append(k - len, '0');
-    out.append(digits, used);
+    *p++ = '0';
+    *p++ = '.';
+    std::memset(p, '0', k - len);
+    p += k - len;
+    std::memcpy(p, digits, used);
+    p += used;
   }
+  return p;
 }
 
-// The 15 significant digits of v for 1E-05 <= |v| < 1E+15, from one multiplication by an
-// exact power of ten: with the decimal exponent e of v, s = v * 10^(14 - e) lies in
-// [1E+14, 1E+15), where every integer and every half-integer is a double. Rounding the exact
-// product to a double is monotonic and cannot cross such a value, so the nearest integer of s
-// is that of the exact product, except when s is a half-integer itself (the exact product may
-// lie on either side). Then, and outside the range, it returns false and the general split
-// decides.
-bool QuickSplitDigits(double v, Digits15& d) {
+// The decimal t / 10^k (t > 0 a whole number of at most 15 digits, k <= 22) in the plain form.
+char* WriteScaledInteger(char* p, bool negative, double t, int k) {
+  char digits[24];
+  const int len = static_cast<int>(
+      std::to_chars(digits, digits + sizeof digits, static_cast<uint64_t>(t)).ptr - digits);
+  return WriteDigitsOverPower(p, negative, digits, len, k);
+}
+
+// The 15 digits of 1E+14 <= m < 1E+15, two at a time from a table, in three independent
+// pieces (3, 4 and 8 digits) rather than one chain of divisions.
+void Write15Digits(char* d, uint64_t m) {
+  static constexpr char kPairs[] =
+      "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
+      "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
+      "8081828384858687888990919293949596979899";
+  auto pair = [](char* at, uint32_t v) { std::memcpy(at, kPairs + 2 * v, 2); };
+  const uint32_t high = static_cast<uint32_t>(m / 100000000);  // 7 digits
+  const uint32_t low = static_cast<uint32_t>(m % 100000000);   // 8 digits
+  const uint32_t top = high / 10000, mid = high % 10000;        // 3 and 4 digits
+  d[0] = static_cast<char>('0' + top / 100);
+  pair(d + 1, top % 100);
+  pair(d + 3, mid / 100);
+  pair(d + 5, mid % 100);
+  const uint32_t lowHigh = low / 10000, lowLow = low % 10000;
+  pair(d + 7, lowHigh / 100);
+  pair(d + 9, lowHigh % 100);
+  pair(d + 11, lowLow / 100);
+  pair(d + 13, lowLow % 100);
+}
+
+// Built on the stack and appended once: reports write tens of thousands of numbers.
+void AppendScaledInteger(std::string& out, bool negative, double t, int k) {
+  char text[48];
+  out.append(text, WriteScaledInteger(text, negative, t, k) - text);
+}
+
+// The plain number text of every v with 1E-04 <= |v| < 1E+15, written without the general
+// digit split: the 15-digit integer m nearest to |v| * 10^k (1E+14 <= m < 1E+15) is the
+// value's 15 significant digits, and the text is m / 10^k written from m. The product is
+// rounded once; where it lands on an exact half, the sign of its rounding error (one fused
+// multiply-add, exact) says which way the exact product lies, and an exact half of the
+// exact product goes to the even integer, as printing does. Returns the end of what it wrote
+// (at most 21 characters), or nullptr, writing nothing, for any other v (also when the
+// rounding carries |v| to 1E+15, written in exponent form).
+char* WriteFixedDecimal(char* out, double v) {
   const double a = std::fabs(v);
-  if (!(a >= 1e-5 && a < 1e15)) return false;
-  int e = 0;
-  if (a >= 1) {
-    while (e < 14 && a >= kPow10[e + 1]) ++e;
-  } else {
-    e = -1;
-    while (e > -5 && a * kPow10[-e] < 1) --e;
+  if (!(a >= 1e-4 && a < 1e15)) return nullptr;
+  uint64_t bits;
+  std::memcpy(&bits, &a, sizeof bits);
+  const int e2 = static_cast<int>(bits >> 52) - 1023;
+  // floor(log10(2^e2)): |v| lies in [10^e10, 10^(e10 + 2)).
+  const int e10 = e2 >= 0 ? (e2 * 78913) >> 18 : -((-e2 * 78913 + 262143) >> 18);
+  int k = 14 - e10;
+  double p = a * kPow10[k];
+  if (p >= 1e15) {
+    if (--k < 0) return nullptr;
+    p = a * kPow10[k];
   }
-  for (int attempt = 0; attempt < 2; ++attempt) {
-    const double scaled = a * kPow10[14 - e];
-    if (scaled >= 1e15 && e < 14) {
-      ++e;
-      continue;
-    }
-    if (scaled < 1e14 && e > -5) {
-      --e;
-      continue;
-    }
-    if (!(scaled >= 1e14 && scaled < 1e15)) return false;
-    const double nearest = (scaled + kTwo52) - kTwo52;  // scaled < 2^52: rounds to an integer
-    if (std::fabs(scaled - nearest) == 0.5) return false;
-    auto t = static_cast<uint64_t>(nearest);
-    if (t == 1000000000000000) {  // carried into the next power of ten
-      t /= 10;
-      ++e;
-    }
-    char* end = std::to_chars(d.digits, d.digits + sizeof d.digits, t).ptr;
-    d.count = static_cast<int>(end - d.digits);
-    while (d.count > 1 && d.digits[d.count - 1] == '0') --d.count;
-    d.exponent = e;
-    d.negative = v < 0;
-    return true;
+  double m = (p + kTwo52) - kTwo52;  // nearest integer, halves to even (p < 2^50)
+  const double diff = p - m;
+  if (diff == 0.5 || diff == -0.5) [[unlikely]] {
+    const double r = std::fma(a, kPow10[k], -p);
+    if (diff == 0.5 && r > 0) m += 1;
+    if (diff == -0.5 && r < 0) m -= 1;
   }
-  return false;
+  if (m >= 1e15) {  // 999999999999999.5 and above: one more digit before the point
+    if (--k < 0) return nullptr;
+    m = 1e14;
+  }
+  char digits[15];
+  Write15Digits(digits, static_cast<uint64_t>(m));
+  return WriteDigitsOverPower(out, v < 0, digits, 15, k);
 }
 
 }  // namespace
@@ -155,8 +188,12 @@ void AppendPlainNumberText(std::string& out, double v) {
     out += '0';
     return;
   }
-  Digits15 d;
-  if (!QuickSplitDigits(v, d)) d = SplitDigits(v);
+  char fixed[kMaxPlainNumberText];
+  if (const char* end = WriteFixedDecimal(fixed, v)) {
+    out.append(fixed, end - fixed);
+    return;
+  }
+  const Digits15 d = SplitDigits(v);
   // At most 22 characters: a sign, 15 digits, a point and an exponent, or "-0.000" and 15
   // digits.
   char text[32];
@@ -196,6 +233,18 @@ void AppendPlainNumberText(std::string& out, double v) {
   out.append(text, static_cast<size_t>(p - text));
 }
 
+char* WritePlainNumberText(char* out, double v) {
+  if (v == 0) {
+    *out = '0';
+    return out + 1;
+  }
+  if (char* end = WriteFixedDecimal(out, v)) return end;
+  std::string text;
+  AppendPlainNumberText(text, v);
+  std::memcpy(out, text.data(), text.size());
+  return out + text.size();
+}
+
 std::string PlainNumberText(double v) {
   std::string s;
   AppendPlainNumberText(s, v);
@@ -216,11 +265,15 @@ std::string LeadingBlankNumberText(double v) {
 }
 
 std::string RightAligned(std::string_view text, int width) {
-  size_t chars = CharCount(text);
   std::string out;
-  if (width > 0 && chars < static_cast<size_t>(width)) out.assign(width - chars, ' ');
-  out.append(text);
+  AppendRightAligned(out, text, width);
   return out;
+}
+
+void AppendRightAligned(std::string& out, std::string_view text, int width) {
+  size_t chars = CharCount(text);
+  if (width > 0 && chars < static_cast<size_t>(width)) out.append(width - chars, ' ');
+  out.append(text);
 }
 
 void AppendRightAlignedNumberText(std::string& out, double v, int width) {

@@ -21,6 +21,11 @@ double RoundTo15Significant(double v);
 // Non-finite values read Infinity, -Infinity, NaN; minus zero reads 0.
 std::string PlainNumberText(double v);
 void AppendPlainNumberText(std::string& out, double v);
+// The longest plain number text ("-1.23456789012345E-300" has 22 characters), with room.
+inline constexpr int kMaxPlainNumberText = 32;
+// Writes the plain number text to out (room for kMaxPlainNumberText characters) and returns
+// the end of what it wrote: for long tables, which place each number themselves.
+char* WritePlainNumberText(char* out, double v);
 
 // An integer in decimal digits, minus sign when negative, no blank.
 std::string PlainIntegerText(long long v);
@@ -32,6 +37,7 @@ std::string LeadingBlankNumberText(double v);
 // The text padded with blanks on the left to width characters (counted in characters,
 // not bytes); a longer text is returned whole.
 std::string RightAligned(std::string_view text, int width);
+void AppendRightAligned(std::string& out, std::string_view text, int width);
 
 // Appends the plain number text of v right-aligned in a field of width characters (the
 // same as RightAligned(PlainNumberText(v), width), without the intermediate strings).

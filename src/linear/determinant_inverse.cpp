@@ -81,6 +81,7 @@ void A_matrix(MethodContext& ctx) {
   }
 
   double f = 0;  // a failed division leaves the multiplier of the previous row
+  bool divided = true;  // every division by a pivot was made
   for (int k = 1; k <= n; ++k) {
     int p = k;
     for (int i = k + 1; i <= n; ++i)
@@ -94,7 +95,7 @@ void A_matrix(MethodContext& ctx) {
     for (int i = 1; i <= n; ++i) {
       if (i == k) continue;
       double* row = w.Row(i);
-      SetIfFinite(f, row[k - 1] / pivotRow[k - 1]);
+      if (!SetIfFinite(f, row[k - 1] / pivotRow[k - 1])) divided = false;
       for (int j = k - 1; j < width; ++j)
         SetIfFinite(row[j], Round(row[j] - f * pivotRow[j], d + 1));
     }
@@ -102,7 +103,8 @@ void A_matrix(MethodContext& ctx) {
     // row keeps its values.
     double* row = w.Row(k);
     const double q = row[k - 1];
-    for (int j = 0; j < width; ++j) SetIfFinite(row[j], row[j] / q);
+    for (int j = 0; j < width; ++j)
+      if (!SetIfFinite(row[j], row[j] / q)) divided = false;
   }
 
   std::string out;
@@ -121,6 +123,10 @@ void A_matrix(MethodContext& ctx) {
   }
   out += "\r\n\r\n选主元消去法的应用——求矩阵的逆。";
   ctx.result.Append(out);
+  // A skipped division leaves W as it stood: what is printed is no inverse.
+  if (!divided)
+    ctx.dialogs.MsgBox("矩阵是奇异矩阵，以上求得的逆矩阵不可信！", MsgButtons::Ok,
+                       MsgIcon::Exclamation);
 }
 
 }  // namespace tessaly

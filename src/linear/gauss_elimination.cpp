@@ -18,24 +18,32 @@ uint64_t EliminationSteps(int n) {
   return order * order * order / 3;
 }
 
-void EliminateBelow(Matrix& B, int n, int k, int cols, int places, double& m) {
+bool EliminateBelow(Matrix& B, int n, int k, int cols, int places, double& m) {
   const double* pivotRow = B.Row(k);
+  bool divided = true;
   for (int i = k + 1; i <= n; ++i) {
     double* row = B.Row(i);
-    SetIfFinite(m, row[k - 1] / pivotRow[k - 1]);
+    if (!SetIfFinite(m, row[k - 1] / pivotRow[k - 1])) divided = false;
     for (int j = k - 1; j < cols; ++j) SetIfFinite(row[j], Round(row[j] - m * pivotRow[j], places));
   }
+  return divided;
 }
 
-void BackSubstitute(const Matrix& B, int n, int places, Vector& x) {
+bool BackSubstitute(const Matrix& B, int n, int places, Vector& x) {
   const int rhs = n + 1;
-  SetIfFinite(x(n), B(n, rhs) / B(n, n));
+  bool divided = SetIfFinite(x(n), B(n, rhs) / B(n, n));
   for (int k = n - 1; k >= 1; --k) {
     const double* row = B.Row(k);
     double s = 0;
     for (int j = n; j >= k + 1; --j) SetIfFinite(s, x(j) * row[j - 1] + s);
-    SetIfFinite(x(k), Round((row[rhs - 1] - s) / row[k - 1], places));
+    if (!SetIfFinite(x(k), Round((row[rhs - 1] - s) / row[k - 1], places))) divided = false;
   }
+  return divided;
+}
+
+void WarnZeroPivot(Dialogs& dialogs) {
+  dialogs.MsgBox("消元过程中出现零主元，以上求得的解不可信！", MsgButtons::Ok,
+                 MsgIcon::Exclamation);
 }
 
 void AppendSolution(std::string& out, const Vector& x, int n, int places,
@@ -68,8 +76,10 @@ void Gauss_1(MethodContext& ctx) {
   Matrix b = a;
 
   double m = 0;
-  for (int k = 1; k <= n; ++k) EliminateBelow(b, n, k, n + 1, d + 1, m);
-  BackSubstitute(b, n, d + 1, x);
+  bool divided = true;  // every division by a pivot was made
+  for (int k = 1; k <= n; ++k)
+    if (!EliminateBelow(b, n, k, n + 1, d + 1, m)) divided = false;
+  if (!BackSubstitute(b, n, d + 1, x)) divided = false;
 
   std::string out;
   out.reserve(cells * 24 + 200);
@@ -80,6 +90,7 @@ void Gauss_1(MethodContext& ctx) {
   AppendSolution(out, x, n, d);
   out += "\r\nGauss消去法解线性方程组";
   ctx.result.Append(out);
+  if (!divided) WarnZeroPivot(ctx.dialogs);
 }
 
 }  // namespace tessaly

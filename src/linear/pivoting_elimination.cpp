@@ -29,8 +29,9 @@ void AppendPivotedMatrices(std::string& out, const Matrix& a, const Matrix& b, i
 
 }  // namespace
 
-void elimination_detail::EliminateWithColumnPivots(Matrix& B, int n, int places) {
+bool elimination_detail::EliminateWithColumnPivots(Matrix& B, int n, int places) {
   double m = 0;
+  bool divided = true;
   for (int k = 1; k <= n; ++k) {
     // The first of equally large candidates stays the pivot row.
     int p = k;
@@ -41,18 +42,21 @@ void elimination_detail::EliminateWithColumnPivots(Matrix& B, int n, int places)
       double* rp = B.Row(p);
       for (int j = k - 1; j <= n; ++j) std::swap(rk[j], rp[j]);  // columns k .. n + 1
     }
-    EliminateBelow(B, n, k, n + 1, places, m);
+    if (!EliminateBelow(B, n, k, n + 1, places, m)) divided = false;
   }
+  return divided;
 }
 
-void EliminantFirst(Matrix& S, int m, int digits) {
+bool EliminantFirst(Matrix& S, int m, int digits) {
   double f = 0;
+  bool divided = true;
   const double* first = S.Row(1);
   for (int i = 2; i <= m; ++i) {
     double* row = S.Row(i);
-    SetIfFinite(f, row[0] / first[0]);
+    if (!SetIfFinite(f, row[0] / first[0])) divided = false;
     for (int j = 0; j <= m; ++j) SetIfFinite(row[j], Round(row[j] - f * first[j], digits + 1));
   }
+  return divided;
 }
 
 void GaussTier(MethodContext& ctx) {
@@ -69,8 +73,8 @@ void GaussTier(MethodContext& ctx) {
   ReadMatrixText(a, n, TrimBlanks(ctx.input));
   Matrix b = a;
 
-  EliminateWithColumnPivots(b, n, d + 1);
-  BackSubstitute(b, n, d + 1, x);
+  bool divided = EliminateWithColumnPivots(b, n, d + 1);
+  if (!BackSubstitute(b, n, d + 1, x)) divided = false;
 
   std::string out;
   out.reserve(cells * 24 + 200);
@@ -79,6 +83,7 @@ void GaussTier(MethodContext& ctx) {
   AppendSolution(out, x, n, d);
   out += "\r\nGauss列主元消去法解线性方程组";
   ctx.result.Append(out);
+  if (!divided) WarnZeroPivot(ctx.dialogs);
 }
 
 void GaussFull(MethodContext& ctx) {
@@ -98,6 +103,7 @@ void GaussFull(MethodContext& ctx) {
   Matrix b = a;
   std::vector<int16_t> perm(static_cast<size_t>(n) + 1);
   for (int i = 1; i <= n; ++i) perm[i] = static_cast<int16_t>(i);
+  bool divided = true;  // every division by a pivot was made
 
   for (int k = 1; k <= n - 1; ++k) {
     const int m = n - k + 1;
@@ -109,14 +115,14 @@ void GaussFull(MethodContext& ctx) {
     SwapColumns(s, 1, c, m);
     SwapColumns(b, k, c + k - 1, n);
     if (c != 1) std::swap(perm[k], perm[c + k - 1]);
-    EliminantFirst(s, m, d);
+    if (!EliminantFirst(s, m, d)) divided = false;
     for (int i = 1; i <= m; ++i) {
       const double* from = s.Row(i);
       double* to = b.Row(i + k - 1);
       for (int j = 1; j <= m + 1; ++j) to[j + k - 2] = from[j - 1];
     }
   }
-  BackSubstitute(b, n, d + 1, x);
+  if (!BackSubstitute(b, n, d + 1, x)) divided = false;
 
   std::string out;
   out.reserve(cells * 24 + 200);
@@ -125,6 +131,7 @@ void GaussFull(MethodContext& ctx) {
   AppendSolution(out, x, n, d, perm);
   out += "\r\nGauss全主元消去法解线性方程组\r\n";
   ctx.result.Append(out);
+  if (!divided) WarnZeroPivot(ctx.dialogs);
 }
 
 }  // namespace tessaly

@@ -22,6 +22,15 @@ bool SameSideOrZero(double fa, double fc) {
   return (fa > 0) == (fc > 0);
 }
 
+// Both nonzero, finite and of one sign: the interval need not hold a root.
+bool SameSignNonZero(double fa, double fb) {
+  if (!std::isfinite(fa) || !std::isfinite(fb) || fa == 0 || fb == 0) return false;
+  return (fa > 0) == (fb > 0);
+}
+
+constexpr std::string_view kNoSignChangeWarning =
+    "初始区间两端的函数值同号，此区间内不一定有根，以上结果不可信！";
+
 }  // namespace
 
 void CalculateDichotomy(MethodContext& ctx) {
@@ -46,9 +55,11 @@ void CalculateDichotomy(MethodContext& ctx) {
        << "       精度为：" << eps << kCrLf << kCrLf;
   ctx.result.Append(line.Text());
 
+  double fLower = 0;  // f at the typed lower bound: f(a) of the first step
   for (int i = 1;; ++i) {
     std::optional<double> fa = roots::EvaluateInStep(f, a, dialogs);
     if (!fa) return;
+    if (i == 1) fLower = *fa;
     const double c = (a + b) / 2;
     std::optional<double> fc = roots::EvaluateInStep(f, c, dialogs);
     if (!fc) return;
@@ -63,11 +74,15 @@ void CalculateDichotomy(MethodContext& ctx) {
     ctx.result.Append(line.Text());
     if (i > kMaxSteps) {
       dialogs.MsgBox("此区间在此精度下无根！");
-      return;
+      break;
     }
     // b - a keeps its sign: a start with a > b stops after the first step.
-    if (b - a <= eps || std::fabs(*fc) <= eps) return;
+    if (b - a <= eps || std::fabs(*fc) <= eps) break;
   }
+  // The steps never look at the sign of f at the typed upper bound. When both typed ends
+  // have one sign the last line is no root the steps have bracketed: say so.
+  if (SameSignNonZero(fLower, f.Evaluate(*upper)))
+    dialogs.MsgBox(kNoSignChangeWarning, MsgButtons::Ok, MsgIcon::Exclamation);
 }
 
 }  // namespace tessaly

@@ -1,9 +1,26 @@
 #include "worksheet/file_text.h"
 
+#include "common/text_encoding.h"
+#include "worksheet/worksheet_rules.h"
+
 namespace tessaly {
 
 std::string_view FirstLine(std::string_view text) {
   return text.substr(0, text.find_first_of("\r\n"));
+}
+
+std::string FirstLineOfFile(std::string_view bytes) {
+  // The line is read up to its line feed and decoded on its own, so what follows it cannot
+  // change how it is decoded.
+  const size_t lf = bytes.find('\n');
+  const std::string text =
+      DecodeWorksheetBytes(lf == std::string_view::npos ? bytes : bytes.substr(0, lf + 1));
+  return std::string(FirstLine(text));
+}
+
+std::string InputTextFromFile(std::string_view window, std::string_view bytes) {
+  if (HasOneLineInput(window)) return FirstLineOfFile(bytes);
+  return ToCrLf(DecodeWorksheetBytes(bytes));
 }
 
 std::string PaneTextFromReport(std::string_view report) {

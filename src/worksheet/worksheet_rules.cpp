@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "common/number_text.h"
+#include "common/text_util.h"
 
 namespace tessaly {
 
@@ -14,6 +15,10 @@ int ParseDecimalDigits(std::string_view answer, int maxDigits) {
   if (r > maxDigits) return maxDigits;
   return static_cast<int>(r);
 }
+
+bool MethodMenuEnabled(std::string_view inputText) { return !TrimBlanks(inputText).empty(); }
+
+bool HasOneLineInput(std::string_view window) { return window == "Ultra"; }
 
 std::optional<TextRange> DeleteRange(std::u16string_view input, int selStart, int selLength,
                                      int focusedLength) {

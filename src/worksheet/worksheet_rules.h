@@ -1,5 +1,6 @@
-// The platform-free rules of the worksheet windows: the Decimal digits answer, the Delete
-// command's range, the splitter clamps and the file-size thresholds.
+// The platform-free rules of the worksheet windows: the Decimal digits answer, the method
+// menu's enabling, the one-line input pane, the Delete command's range, the splitter clamps
+// and the file-size thresholds.
 #pragma once
 
 #include <cstdint>
@@ -16,6 +17,14 @@ inline constexpr int kDefaultDigits = 6;
 // The answer to the Decimal digits prompt: its leading number, rounded to the nearest
 // integer (halves to even), clamped to 1 .. maxDigits. Cancel (the empty answer) gives 1.
 int ParseDecimalDigits(std::string_view answer, int maxDigits);
+
+// Opening a method menu enables its methods only when the input pane's text, trimmed of
+// blanks at both ends, is not empty.
+bool MethodMenuEnabled(std::string_view inputText);
+
+// Whether the window's input pane is a one-line box (the formula of the nonlinear-equations
+// window, "Ultra"): File Open puts only the first line of a file there.
+bool HasOneLineInput(std::string_view window);
 
 struct TextRange {
   int start = 0;

@@ -38,6 +38,74 @@ TEST(Cli, EvalPrintsCanonicalValueAndSteps) {
   // With Y the two-variable evaluator is used and no step count is printed.
   r = Cli({"eval", "x+y", "1", "2"});
   EXPECT_EQ(r.out, "canonical: x+y\nvalue: 3\n");
+
+  // The sine of an infinite value is 0.
+  EXPECT_EQ(Cli({"eval", "sin(1/0)"}).out, "canonical: sin(1/0)\nvalue: 0\nsteps: 9\n");
+}
+
+// A stream buffer whose reads fail, as a file buffer's do on a folder or a closed input.
+class FailingReads : public std::streambuf {
+ protected:
+  int_type underflow() override { throw std::ios_base::failure("read error"); }
+};
+
+// A stream buffer that cannot write, as on a full disk.
+class FailingWrites : public std::streambuf {
+ protected:
+  int_type overflow(int_type) override { return traits_type::eof(); }
+};
+
+TEST(Cli, UnreadableInputAndFailedWritesEndWithOneLine) {
+  auto oneLine = [](const std::string& text) {
+    return std::count(text.begin(), text.end(), '\n') == 1;
+  };
+  for (const char* path : {"/", "/proc/self/mem"}) {
+    CliRun r = Cli({"run", "LinearFrm.Gauss_1", "--input", path, "--answer", "2"});
+    EXPECT_EQ(r.code, 2) << path;
+    EXPECT_EQ(r.err, std::string("tessaly-cli: cannot read '") + path + "'\n");
+    EXPECT_EQ(r.out, "");
+  }
+  FailingReads reads;
+  std::istream in(&reads);
+  std::ostringstream out, err;
+  EXPECT_EQ(RunCli({"run", "Ultra.CalculateNewton"}, in, out, err), 2);
+  EXPECT_EQ(err.str(), "tessaly-cli: cannot read standard input\n");
+
+  FailingWrites writes;
+  std::ostream full(&writes);
+  std::istringstream none;
+  std::ostringstream err2;
+  EXPECT_EQ(RunCli({"list"}, none, full, err2), 1);
+  EXPECT_TRUE(oneLine(err2.str())) << err2.str();
+  std::istringstream formula("x^2-2");
+  std::ostringstream err3;
+  EXPECT_EQ(RunCli({"run", "Ultra.CalculateDichotomy", "--answer", "1", "--answer", "2", "--answer",
+                    "0.1"},
+                   formula, full, err3),
+            1);
+  EXPECT_NE(err3.str().find("\ntessaly-cli: cannot write the output\n"), std::string::npos);
+}
+
+TEST(Cli, InputIsLoadedAndCheckedAsTheWindowDoes) {
+  // Ultra's input pane holds one line: the rest of the text is not part of the formula.
+  const std::vector<std::string> args = {
+      "run", "Ultra.CalculateDichotomy", "--answer", "1", "--answer", "2", "--answer", "0.1"};
+  CliRun one = Cli(args, "x^2-2");
+  EXPECT_EQ(one.code, 0);
+  EXPECT_EQ(Cli(args, "x^2-2\r\n+5\n").out, one.out);
+
+  // A blank input pane keeps the method menu disabled: refused before any box is shown.
+  for (const char* input : {"", "   ", "  \nx^2-2\n"}) {
+    CliRun r = Cli(args, input);
+    EXPECT_EQ(r.code, 2) << input;
+    EXPECT_EQ(r.err,
+              "tessaly-cli: Ultra.CalculateDichotomy is disabled: the first line of the "
+              "input is blank\n");
+    EXPECT_EQ(r.out, "");
+  }
+  CliRun blank = Cli({"run", "LinearFrm.Gauss_1", "--answer", "2"}, "  ");
+  EXPECT_EQ(blank.code, 2);
+  EXPECT_EQ(blank.err, "tessaly-cli: LinearFrm.Gauss_1 is disabled: the input is blank\n");
 }
 
 TEST(Cli, UsageErrorsExitWithTwoAndOneLine) {

@@ -49,6 +49,20 @@ TEST(PlainNumberText, MatchesFifteenDigitRoundingOnManyValues) {
     ExpectLikeOracle(v);
     ExpectLikeOracle(Round(v * 1.0000001, static_cast<int>(rng() % 17)));
   }
+  // Full-precision values across the range written without exponent, and exact ties at
+  // the 15th digit there: 16 significant digits ending in 5, held exactly by the double
+  // (N = 5^k * M with M odd is N / 10^k = M / 2^k).
+  std::uniform_real_distribution<double> decades(-4.2, 15.2);
+  for (int i = 0; i < 200000; ++i) {
+    const double v = std::pow(10.0, decades(rng));
+    ExpectLikeOracle(rng() % 2 ? v : -v);
+    const int k = 2 + static_cast<int>(rng() % 21);
+    uint64_t five = 1;
+    for (int j = 0; j < k; ++j) five *= 5;
+    const uint64_t low = (1000000000000000ULL + five - 1) / five, high = 9999999999999999ULL / five;
+    const uint64_t m = (low + rng() % (high - low + 1)) | 1;
+    if (m * five <= 9999999999999999ULL) ExpectLikeOracle(std::ldexp(static_cast<double>(m), -k));
+  }
   // Arbitrary doubles of every magnitude.
   for (int i = 0; i < 200000; ++i) {
     uint64_t bits = rng();

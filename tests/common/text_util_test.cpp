@@ -19,6 +19,21 @@ TEST(TextUtil, ReplaceIsOneLeftToRightPass) {
   EXPECT_EQ(ReplaceAll("abc", "", "z"), "abc");
 }
 
+TEST(TextUtil, CharCountCountsCodePointsAcrossWordBoundaries) {
+  // Every prefix of a mixed text that ends between characters, so that two-, three- and
+  // four-byte characters straddle the eight-byte words the count reads.
+  const std::string text = "X(n)欧拉公式Y(n)é€𝄞 Euler预估-校正公式Y(n)";
+  size_t at = 0, characters = 0;
+  while (at < text.size()) {
+    EXPECT_EQ(CharCount(std::string_view(text).substr(0, at)), characters);
+    const unsigned char lead = text[at];
+    at += lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
+    ++characters;
+  }
+  EXPECT_EQ(CharCount(text), 32u);
+  EXPECT_EQ(characters, 32u);
+}
+
 TEST(TextEncoding, Utf8IsKeptAndOtherBytesAreGb18030) {
   EXPECT_EQ(DecodeWorksheetBytes("1 2\r\n"), "1 2\r\n");
   EXPECT_EQ(DecodeWorksheetBytes("\xEF\xBB\xBFx^2-2"), "x^2-2");

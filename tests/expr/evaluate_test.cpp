@@ -123,17 +123,26 @@ TEST(EvaluateFormula, MendedUnarySignAfterParenthesis) {
 TEST(EvaluateFormula, NonFiniteXIsEvaluatedNotReported) {
   int finiteSteps = Eval("sin(x)/x+1", 1).steps;
   for (double x : {kInf, -kInf, kNaN}) {
-    Outcome r = Eval("sin(x)/x+1", x);
-    EXPECT_EQ(r.steps, finiteSteps);
-    EXPECT_FALSE(std::isfinite(r.value));
+    EXPECT_EQ(Eval("sin(x)/x+1", x).steps, finiteSteps);
     EXPECT_EQ(Eval("x", x).steps, 4);
     EXPECT_FALSE(std::isfinite(Eval("x*2-1", x).value));
-    EXPECT_FALSE(std::isfinite(Eval("exp(x)+sqr(x)+log(x)", x).value) && x != -kInf);
   }
   EXPECT_EQ(Eval("x", kInf).value, kInf);
   EXPECT_EQ(Eval("-x^2", kInf).value, -kInf);
   EXPECT_TRUE(std::isnan(Eval("x-x", kInf).value));
   EXPECT_EQ(Eval("2x", kNaN).value, 2);  // the result does not depend on x here
+  // A diverged iterate goes through the functions' rule like any other argument.
+  EXPECT_EQ(Eval("sqr(x+1)", -kInf).value, 0);
+  EXPECT_EQ(Eval("sin(x)/x+1", kInf).value, 1);  // 0 / infinity + 1
+  EXPECT_EQ(Eval("exp(x)+sqr(x)+log(x)", -kInf).value, 0);
+  EXPECT_EQ(Eval("exp(x)+sqr(x)+log(x)", kInf).value, kInf);
+  EXPECT_TRUE(std::isnan(Eval("sin(x)/x+1", kNaN).value));
+  // An infinity made inside the formula: sin(1/0) is 0.
+  Outcome s = Eval("sin(1/0)");
+  EXPECT_EQ(s.value, 0);
+  EXPECT_LT(s.steps, kMalformedSteps);
+  EXPECT_EQ(Eval("sin(1/x)", 0).value, 0);
+  EXPECT_EQ(Eval("atn(-1/x)", 0).value, -std::atan(kInf));
 }
 
 TEST(EvaluateFormulaXY, SecondVariableAndCap) {
@@ -221,10 +230,19 @@ TEST(ScanOperations, ApplyFunctionTable) {
   EXPECT_EQ(ApplyFunction("eyp", 1), 0);  // not a token of the scan
   EXPECT_EQ(ApplyFunction("sinh", 1), 0);
   EXPECT_EQ(ApplyFunction("", 1), 0);
-  // A diverged (non-finite) argument stays non-finite.
-  EXPECT_EQ(ApplyFunction("exp", kInf), kInf);
-  EXPECT_TRUE(std::isnan(ApplyFunction("sin", kInf)));
-  EXPECT_TRUE(std::isnan(ApplyFunction("sqr", kNaN)));
+  // Infinite arguments: outside the domain, or an overflow, gives 0 as for finite ones.
+  for (double inf : {kInf, -kInf}) {
+    for (const char* f : {"sin", "cos", "tan", "exp"}) EXPECT_EQ(ApplyFunction(f, inf), 0) << f;
+    EXPECT_EQ(ApplyFunction("abs", inf), kInf);
+    EXPECT_EQ(ApplyFunction("atn", inf), std::copysign(std::atan(kInf), inf));
+    for (const char* f : {"sqr", "log", "lgg", "lg2"})
+      EXPECT_EQ(ApplyFunction(f, inf), inf > 0 ? kInf : 0) << f;
+  }
+  EXPECT_EQ(std::atan(kInf), 1.5707963267948966);
+  // Not-a-number stays not-a-number.
+  for (const char* f : {"abs", "sqr", "exp", "log", "lgg", "lg2", "sin", "cos", "tan", "atn"})
+    EXPECT_TRUE(std::isnan(ApplyFunction(f, kNaN))) << f;
+  EXPECT_EQ(ApplyFunction("eyp", kNaN), 0);
 }
 
 TEST(ScanOperations, ApplyOperatorTable) {

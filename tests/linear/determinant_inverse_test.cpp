@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "common/method_registry.h"
 #include "linear/elimination.h"
 #include "linear/elimination_test_support.h"
 #include "linear/pivot_determinant.h"
@@ -70,6 +71,11 @@ TEST(A_range, ReportsTheReducedMatrixExchangesAndValue) {
 
   // Cancel ends before the result pane is cleared.
   EXPECT_EQ(RunMethod(A_range, "1 2\r\n3 4", {}, 6, "old").report, "old");
+
+  // 0 is the right determinant of a singular matrix: no message.
+  auto singular = RunMethod(A_range, "1 2\r\n2 4", {"2"});
+  EXPECT_NE(singular.report.find("\r\n行列式的值为：\r\n   0\r\n"), std::string::npos);
+  EXPECT_TRUE(singular.dialogs.Messages().empty());
 }
 
 TEST(A_matrix, ReportsTheEliminatedMatrixAndTheInverse) {
@@ -82,6 +88,7 @@ TEST(A_matrix, ReportsTheEliminatedMatrixAndTheInverse) {
             "  1  -1\r\n  -1  2\r\n"
             "\r\n\r\n选主元消去法的应用——求矩阵的逆。");
   EXPECT_EQ(run.dialogs.Shown().at(0).text, "输入矩阵的阶数 n：");
+  EXPECT_TRUE(run.dialogs.Messages().empty());
 
   EXPECT_EQ(RunMethod(A_matrix, "4", {"1"}).report,
             "  4\r\n"
@@ -109,18 +116,29 @@ TEST(A_matrix, ReportsTheEliminatedMatrixAndTheInverse) {
             "\r\n\r\n选主元消去法的应用——求矩阵的逆。");
 }
 
-TEST(A_matrix, SingularMatrixKeepsWhatStandsInW) {
+TEST(A_matrix, SingularMatrixKeepsWhatStandsInWAndWarns) {
   // Step 2 meets the pivot 0: the row update keeps the multiplier 0.5 of step 1, and the
-  // division of the pivot row fails entry by entry, leaving the row as it was.
-  auto run = RunMethod(A_matrix, "1 2\r\n2 4", {"2"});
-  EXPECT_EQ(run.report,
-            "  1  2\r\n  2  4\r\n"
-            "\r\n输出矩阵选主元、消元后的结果\r\n"
-            "  1  2  -0.5  0.75\r\n  0  0  1  -0.5\r\n"
-            "\r\n矩阵的逆为：\r\n"
-            "  -0.5  0.75\r\n  1  -0.5\r\n"
-            "\r\n\r\n选主元消去法的应用——求矩阵的逆。");
-  EXPECT_TRUE(run.dialogs.Messages().empty());
+  // division of the pivot row fails entry by entry, leaving the row as it was. The report
+  // is written as always; a warning follows it, in both windows that have the command.
+  const std::string expected =
+      "  1  2\r\n  2  4\r\n"
+      "\r\n输出矩阵选主元、消元后的结果\r\n"
+      "  1  2  -0.5  0.75\r\n  0  0  1  -0.5\r\n"
+      "\r\n矩阵的逆为：\r\n"
+      "  -0.5  0.75\r\n  1  -0.5\r\n"
+      "\r\n\r\n选主元消去法的应用——求矩阵的逆。";
+  for (const char* window : {"LinearFrm", "MatrixCValueCVector"}) {
+    const MethodEntry* entry = AllMethods().Find(window, "A_matrix");
+    ASSERT_NE(entry, nullptr) << window;
+    auto run = RunMethod(entry->run, "1 2\r\n2 4", {"2"});
+    EXPECT_EQ(run.report, expected) << window;
+    ASSERT_EQ(run.dialogs.Shown().size(), 2u) << window;
+    const ShownBox& box = run.dialogs.Shown()[1];
+    EXPECT_EQ(box.text, "矩阵是奇异矩阵，以上求得的逆矩阵不可信！");
+    EXPECT_EQ(box.buttons, MsgButtons::Ok);
+    EXPECT_EQ(box.icon, MsgIcon::Exclamation);
+    EXPECT_EQ(box.title, "Tessaly v1.0");
+  }
 }
 
 }  // namespace

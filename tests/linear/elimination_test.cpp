@@ -19,6 +19,20 @@ namespace {
 using testing::RunMethod;
 
 const std::string kSystemPrompt = "输入方程组系数矩阵的阶数 n：";
+const std::string kZeroPivot = "消元过程中出现零主元，以上求得的解不可信！";
+
+// The last box shown is the zero-pivot warning: OK button, warning icon, the application's
+// title.
+void ExpectZeroPivotWarningLast(const ScriptedDialogs& dialogs) {
+  ASSERT_FALSE(dialogs.Shown().empty());
+  const ShownBox& box = dialogs.Shown().back();
+  EXPECT_EQ(box.kind, ShownBox::Kind::Message);
+  EXPECT_EQ(box.text, kZeroPivot);
+  EXPECT_EQ(box.buttons, MsgButtons::Ok);
+  EXPECT_EQ(box.icon, MsgIcon::Exclamation);
+  EXPECT_EQ(box.title, "Tessaly v1.0");
+  EXPECT_EQ(dialogs.Messages(), std::vector<std::string>{kZeroPivot});
+}
 
 TEST(Gauss_1, ReportsEchoEliminatedMatrixAndSolution) {
   auto run = RunMethod(Gauss_1, "2 1 3\r\n4 3 7", {"2"});
@@ -49,8 +63,9 @@ TEST(Gauss_1, StoresEntriesWithOneMoreDecimalThanItPrints) {
             "\r\nGauss消去法解线性方程组");
 }
 
-TEST(Gauss_1, ZeroPivotsAreNotReported) {
-  // The first pivot is 0: the multiplier stays 0, the rows stay, x(1) keeps 0.
+TEST(Gauss_1, ZeroPivotsKeepTheReportAndWarnAfterIt) {
+  // The first pivot is 0: the multiplier stays 0, the rows stay, x(1) keeps 0. The report
+  // is written as always; the warning follows it.
   auto run = RunMethod(Gauss_1, "0 1 1\r\n1 1 2", {"2"});
   EXPECT_EQ(run.report,
             "  0  1  1\r\n  1  1  2\r\n"
@@ -59,7 +74,7 @@ TEST(Gauss_1, ZeroPivotsAreNotReported) {
             "\r\n输出求解结果\r\n"
             "x(1)=0\r\nx(2)=2\r\n"
             "\r\nGauss消去法解线性方程组");
-  EXPECT_TRUE(run.dialogs.Messages().empty());
+  ExpectZeroPivotWarningLast(run.dialogs);
 
   // The second pivot is 0: the failed division keeps the multiplier 1 of the row before,
   // so the third row still changes to 0 1 -1 0; x(2) keeps 0.
@@ -71,7 +86,7 @@ TEST(Gauss_1, ZeroPivotsAreNotReported) {
             "\r\n输出求解结果\r\n"
             "x(1)=3\r\nx(2)=0\r\nx(3)=0\r\n"
             "\r\nGauss消去法解线性方程组");
-  EXPECT_TRUE(run.dialogs.Messages().empty());
+  ExpectZeroPivotWarningLast(run.dialogs);
 }
 
 TEST(Gauss_1, OrderAnswers) {
@@ -126,6 +141,20 @@ TEST(GaussTier, PivotsOnTheLargestEntryOfTheColumn) {
             "\r\nGauss列主元消去法解线性方程组");
 }
 
+TEST(GaussTier, SingularSystemWarnsAfterTheReport) {
+  // After the pivot 2 the second row is all zeros: x(2) = 0 / 0 fails in the back
+  // substitution and keeps 0.
+  auto run = RunMethod(GaussTier, "1 2 3\r\n2 4 6", {"2"});
+  EXPECT_EQ(run.report,
+            "  1  2  3\r\n  2  4  6\r\n"
+            "\r\n输出方程组增广矩阵选主元、消元后的结果\r\n"
+            "  2  4  6\r\n  0  0  0\r\n"
+            "\r\n输出求解结果\r\n"
+            "x(1)=3\r\nx(2)=0\r\n"
+            "\r\nGauss列主元消去法解线性方程组");
+  ExpectZeroPivotWarningLast(run.dialogs);
+}
+
 TEST(GaussTier, ClearsTheResultPaneBeforeAsking) {
   auto run = RunMethod(GaussTier, "1 2", {}, 6, "old report");
   EXPECT_EQ(run.report, "");
@@ -174,6 +203,20 @@ TEST(GaussFull, PivotsOnTheLargestEntryAndListsUnknownsInPivotOrder) {
             "\r\n输出求解结果：\r\n"
             "x(1)=0.5\r\n"
             "\r\nGauss全主元消去法解线性方程组\r\n");
+}
+
+TEST(GaussFull, SingularSystemWarnsAfterTheReport) {
+  // A block of rank 1: after the first step the trailing block is all zeros, so the
+  // second step divides by a zero pivot, and so does the back substitution.
+  auto run = RunMethod(GaussFull, "1 2 3 4\r\n2 4 6 8\r\n3 6 9 12", {"3"});
+  EXPECT_EQ(run.report,
+            "  1  2  3  4\r\n  2  4  6  8\r\n  3  6  9  12\r\n"
+            "\r\n输出方程组增广矩阵选主元、消元后的结果\r\n"
+            "  9  6  3  12\r\n  0  0  0  0\r\n  0  0  0  0\r\n"
+            "\r\n输出求解结果：\r\n"
+            "x(3)=1.333333\r\nx(2)=0\r\nx(1)=0\r\n"
+            "\r\nGauss全主元消去法解线性方程组\r\n");
+  ExpectZeroPivotWarningLast(run.dialogs);
 }
 
 TEST(GaussFull, CancelLeavesTheResultPane) {

@@ -40,33 +40,58 @@ TEST(CalculateDichotomy, HalvesUntilValueOrWidthWithinPrecision) {
             " x13 = 1.4141845703125   f(x13)=-8.20010900497437E-05        隔根区间： [1.4141845703125  ,  1.414306640625]\r\n");
 }
 
-TEST(CalculateDichotomy, RunsWithoutSignChangeAndStopsOnWidthOrReversedEnds) {
+const std::string kNoSignChange = "初始区间两端的函数值同号，此区间内不一定有根，以上结果不可信！";
+
+TEST(CalculateDichotomy, RunsWithoutSignChangeThenWarnsAfterTheLastLine) {
   // No sign change: the lower end moves up to the midpoint until the width test stops.
-  // A width equal to the precision stops the run.
+  // A width equal to the precision stops the run. f(0) = 1 and f(1) = 2 have one sign, so
+  // a warning follows the report (OK button, warning icon, the application's title).
   auto noSign = RunUltra("CalculateDichotomy", "x^2+1", {"0", "1", "0.125"});
-  EXPECT_TRUE(noSign.messages.empty());
   EXPECT_EQ(noSign.report,
             " 初始隔根区间： [0  ,  1]       精度为：0.125\r\n"
             "\r\n"
             " x1 = 0.5   f(x1)=1.25        隔根区间： [0.5  ,  1]\r\n"
             " x2 = 0.75   f(x2)=1.5625        隔根区间： [0.75  ,  1]\r\n"
             " x3 = 0.875   f(x3)=1.765625        隔根区间： [0.875  ,  1]\r\n");
+  EXPECT_EQ(noSign.messages, std::vector<std::string>{kNoSignChange});
+  const ShownBox& box = noSign.shown.back();
+  EXPECT_EQ(box.buttons, MsgButtons::Ok);
+  EXPECT_EQ(box.icon, MsgIcon::Exclamation);
+  EXPECT_EQ(box.title, "Tessaly v1.0");
 
-  // Lower end above the upper end: b - a is negative after the first step.
+  // Lower end above the upper end: b - a is negative after the first step. f(2) = 2 and
+  // f(1) = -1 differ in sign: no warning.
   auto reversed = RunUltra("CalculateDichotomy", "x^2-2", {"2", "1", "0.0001"});
   EXPECT_EQ(reversed.report,
             " 初始隔根区间： [2  ,  1]       精度为：0.0001\r\n"
             "\r\n"
             " x1 = 1.5   f(x1)=0.25        隔根区间： [1.5  ,  1]\r\n");
+  EXPECT_TRUE(reversed.messages.empty());
+
+  // A zero or a non-finite value at a typed end is no evidence against a root: no warning.
+  EXPECT_TRUE(RunUltra("CalculateDichotomy", "x^2-1", {"1", "3", "0.5"}).messages.empty());
+  EXPECT_TRUE(RunUltra("CalculateDichotomy", "1/x+1", {"0", "1", "0.5"}).messages.empty());
+  EXPECT_TRUE(RunUltra("CalculateDichotomy", "1/(x-1)+5", {"0", "1", "0.5"}).messages.empty());
 }
 
 TEST(CalculateDichotomy, GivesUpAfterStep101WithMessageAndNoSummary) {
+  // f(0) = 1 and f(1) = 2: the warning comes after the give-up message.
   auto run = RunUltra("CalculateDichotomy", "x^2+1", {"0", "1", "-1"});
-  EXPECT_EQ(run.messages, std::vector<std::string>{"此区间在此精度下无根！"});
+  EXPECT_EQ(run.messages, (std::vector<std::string>{"此区间在此精度下无根！", kNoSignChange}));
   ASSERT_EQ(run.lines.size(), 104u);  // header, blank, 101 steps, nothing after the last CR LF
   EXPECT_EQ(run.lines[102], " x101 = 1   f(x101)=2        隔根区间： [1  ,  1]");
   EXPECT_EQ(run.lines[103], "");
   EXPECT_EQ(run.shown.back().kind, ShownBox::Kind::Message);
+}
+
+TEST(CalculateDichotomy, FunctionOfAnInfiniteValueIsZero) {
+  // sin(1/x) at the midpoint 0 is sin(infinity) = 0, within the precision at once.
+  auto run = RunUltra("CalculateDichotomy", "sin(1/x)", {"-1", "1", "0.0001"});
+  EXPECT_EQ(run.report,
+            " 初始隔根区间： [-1  ,  1]       精度为：0.0001\r\n"
+            "\r\n"
+            " x1 = 0   f(x1)=0        隔根区间： [0  ,  1]\r\n");
+  EXPECT_TRUE(run.messages.empty());
 }
 
 TEST(CalculateDichotomy, ChoosesTheHalfBySignsWhenTheProductOverflowsOrUnderflows) {

@@ -180,6 +180,32 @@ double NumeralValue(std::string_view numeral, bool hasDigits) {
   return strtod_l(copy.c_str(), nullptr, cLocale);
 }
 
+// ApplyFunction as its table reads, with its fault rule: an argument outside the function's
+// domain (a negative square root, the logarithm of 0 or less, the sine, cosine or tangent of
+// an infinite angle) or a result beyond the largest double (exp) gives 0. Not-a-number
+// stays not-a-number.
+double LiteralApplyFunction(const std::string& token, double a) {
+  const bool known = token == "abs" || token == "sqr" || token == "exp" || token == "log" ||
+                     token == "lgg" || token == "lg2" || token == "sin" || token == "cos" ||
+                     token == "tan" || token == "atn";
+  if (!known) return 0;
+  if (std::isnan(a)) return a;
+  if (token == "abs") return std::fabs(a);
+  if (token == "sqr") return a >= 0 ? std::sqrt(a) : 0;
+  if (token == "exp") {
+    double r = std::exp(a);
+    return std::isinf(r) ? 0 : r;
+  }
+  if (token == "log") return a > 0 ? std::log(a) : 0;
+  if (token == "lgg") return a > 0 ? std::log(a) / 2.30258509299405 : 0;
+  if (token == "lg2") return a > 0 ? std::log(a) / 0.693147180559945 : 0;
+  if (token == "atn") return std::atan(a);
+  if (std::isinf(a)) return 0;
+  if (token == "sin") return std::sin(a);
+  if (token == "cos") return std::cos(a);
+  return std::tan(a);
+}
+
 bool stopSpinning = false;
 
 bool StartsWith(std::string_view r, std::string_view p) {
@@ -246,7 +272,7 @@ ScanResult LiteralScan(const ScanText& t, int cap) {
         std::string o = popOp();
         if (o.size() == 3) {
           double a = popNum();
-          nums.push_back(ApplyFunction(o, a));
+          nums.push_back(LiteralApplyFunction(o, a));
         } else if (o.size() == 1) {
           double b = popNum();
           double a = popNum();

@@ -4,7 +4,7 @@
 // It carries the one mend the engine has (a sign right after "(" that is not a numeral is
 // 0 minus/plus its operand) and the engine's own definitions for what the scan leaves open
 // (a non-finite value enters as one numeral with that value; the step count is that of a
-// finite value).
+// finite value). The functions are its own, written from their table and fault rule.
 //
 // It is slow on purpose and written to be read line by line against the scan's rules, not to be fast.
 #pragma once

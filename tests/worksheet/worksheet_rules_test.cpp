@@ -55,5 +55,24 @@ TEST(PaneText, ReportsSurviveTheEditorAndBack) {
   EXPECT_EQ(FirstLine(""), "");
 }
 
+TEST(PaneText, FileOpenFillsTheInputPaneAsTheWindowDoes) {
+  // The one-line pane takes the first line, decoded on its own: the GBK bytes of the second
+  // line do not turn the UTF-8 first line into GB18030.
+  const std::string bytes = "\xe4\xb8\x80x\r\n\xd2\xbb\n";
+  EXPECT_EQ(FirstLineOfFile(bytes), "\xe4\xb8\x80x");
+  EXPECT_EQ(InputTextFromFile("Ultra", bytes), "\xe4\xb8\x80x");
+  EXPECT_EQ(InputTextFromFile("Ultra", "x^2-2\rx"), "x^2-2");
+  EXPECT_EQ(InputTextFromFile("Ultra", ""), "");
+  // The other windows take the whole text, line breaks as CR LF.
+  EXPECT_EQ(InputTextFromFile("LinearFrm", "1 2\n3 4\n"), "1 2\r\n3 4\r\n");
+  EXPECT_TRUE(HasOneLineInput("Ultra"));
+  EXPECT_FALSE(HasOneLineInput("InsertValue"));
+  // The method menu: blanks alone keep it disabled; a line break is not a blank.
+  EXPECT_FALSE(MethodMenuEnabled(""));
+  EXPECT_FALSE(MethodMenuEnabled("   "));
+  EXPECT_TRUE(MethodMenuEnabled(" x "));
+  EXPECT_TRUE(MethodMenuEnabled("\r\n"));
+}
+
 }  // namespace
 }  // namespace tessaly

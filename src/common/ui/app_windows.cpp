@@ -1,5 +1,7 @@
 #include "common/ui/app_windows.h"
 
+#include "common/ui/screen_fit.h"
+
 namespace tessaly {
 
 const QStringList& AppWindows::UnloadOrder() {
@@ -30,6 +32,7 @@ QWidget* AppWindows::Show(const QString& name) {
     w = factories_[name](*this);
     if (!w) return nullptr;
     w->setAttribute(Qt::WA_DeleteOnClose);
+    KeepOnScreen(w);
     open_[name] = w;
   }
   if (w->isMinimized()) w->showNormal();
@@ -41,6 +44,7 @@ QWidget* AppWindows::Show(const QString& name) {
 
 void AppWindows::Adopt(const QString& name, QWidget* window) {
   window->setAttribute(Qt::WA_DeleteOnClose);
+  KeepOnScreen(window);
   open_[name] = window;
 }
 

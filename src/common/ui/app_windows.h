@@ -1,5 +1,6 @@
 // The program's top-level windows by name: each exists at most once, is created on first
-// use and brought to the front when it is asked for again.
+// use and brought to the front when it is asked for again. Each opens inside the screen's
+// available area (KeepOnScreen).
 #pragma once
 
 #include <QPointer>

@@ -4,6 +4,8 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QKeyEvent>
+#include <QTextCursor>
+#include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <cmath>
@@ -192,6 +194,7 @@ FormFields FormWindow::Fields() const {
 std::string FormWindow::ResultText() const {
   if (!result_) return {};
   // An edited box gives its text with CR LF line breaks; an untouched one the text as written.
+  if (resultLoading_) return resultText_;
   const QString shown = result_->toPlainText();
   return shown == shownResult_ ? resultText_ : ToCrLf(shown.toStdString());
 }
@@ -229,7 +232,7 @@ void FormWindow::Apply(FormOutcome outcome) {
   if (outcome.result && result_) {
     resultText_ = std::move(*outcome.result);
     shownResult_ = QString::fromStdString(PaneTextFromReport(resultText_));
-    result_->setPlainText(shownResult_);
+    ShowResultText(shownResult_);
   }
   if (outcome.picture && picture_) picture_->SetDrawing(std::move(*outcome.picture));
   if (!outcome.focus.empty()) {
@@ -237,6 +240,49 @@ void FormWindow::Apply(FormOutcome outcome) {
     if (QLineEdit* box = TextBox(name)) box->setFocus();
     else if (QComboBox* list = List(name)) list->setFocus();
   }
+}
+
+// A long text (an ODE table has up to 32 769 lines) would hold the window while the box builds
+// a block for every line. The box shows the first part at once and takes in the rest in
+// parts of about two thousand lines between events, so the window paints, scrolls and
+// answers all along; the box is read-only until the whole text is in. A newer text stops
+// the appending of an older one.
+namespace {
+constexpr qsizetype kResultPart = 128 * 1024;  // characters per part, cut at a line break
+}  // namespace
+
+void FormWindow::ShowResultText(const QString& text) {
+  const int generation = ++resultGeneration_;
+  const qsizetype cut = text.size() > kResultPart ? text.indexOf('\n', kResultPart) : -1;
+  if (cut < 0) {
+    resultLoading_ = false;
+    result_->setReadOnly(description_.resultDiscardsKeys);
+    result_->setPlainText(text);
+    return;
+  }
+  resultLoading_ = true;
+  result_->setReadOnly(true);
+  result_->setPlainText(text.left(cut));
+  result_->document()->setUndoRedoEnabled(false);
+  AppendResultText(cut, generation);
+}
+
+void FormWindow::AppendResultText(qsizetype from, int generation) {
+  QTimer::singleShot(0, this, [this, from, generation] {
+    if (generation != resultGeneration_) return;
+    qsizetype to = shownResult_.indexOf('\n', from + kResultPart);
+    if (to < 0) to = shownResult_.size();
+    QTextCursor end(result_->document());
+    end.movePosition(QTextCursor::End);
+    end.insertText(shownResult_.mid(from, to - from));
+    if (to < shownResult_.size()) {
+      AppendResultText(to, generation);
+      return;
+    }
+    result_->document()->setUndoRedoEnabled(true);
+    result_->setReadOnly(description_.resultDiscardsKeys);
+    resultLoading_ = false;
+  });
 }
 
 }  // namespace tessaly

@@ -65,6 +65,8 @@ class FormWindow : public FixedSizeWindow {
   PlotView* Picture() const { return picture_; }
   // The result box's text as the command wrote it (CR LF kept), or as the user edited it.
   std::string ResultText() const;
+  // Whether the result box is still taking in a long text (see ShowResultText).
+  bool ResultLoading() const { return resultLoading_; }
   // The controls' texts as the command reads them.
   FormFields Fields() const;
 
@@ -79,6 +81,8 @@ class FormWindow : public FixedSizeWindow {
   QWidget* BuildSpinner(QLineEdit* box, const FormControl& control);
   void UpdateEnabled();
   void Apply(FormOutcome outcome);
+  void ShowResultText(const QString& text);
+  void AppendResultText(qsizetype from, int generation);
 
   FormWindowDescription description_;
   const FormCommand* command_;
@@ -96,6 +100,8 @@ class FormWindow : public FixedSizeWindow {
   PlotView* picture_ = nullptr;
   std::string resultText_;  // as written, CR LF kept
   QString shownResult_;     // what the box showed when resultText_ was written
+  int resultGeneration_ = 0;   // counts the texts given to the result box
+  bool resultLoading_ = false;  // the rest of shownResult_ is still being appended
 };
 
 }  // namespace tessaly

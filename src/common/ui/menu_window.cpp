@@ -27,7 +27,7 @@ MenuWindow::MenuWindow(const QString& name, const QString& caption, double outer
     QFont f = button->font();
     f.setPointSize(11);
     button->setFont(f);
-    connect(button, &QPushButton::clicked, this, std::move(b.action));
+    if (b.action) connect(button, &QPushButton::clicked, this, std::move(b.action));
     layout->addWidget(button);
     buttons_.push_back(button);
   }

@@ -16,7 +16,7 @@ class AppWindows;
 struct MenuButton {
   QString name;     // "Command1"
   QString caption;  // the button's caption
-  std::function<void()> action;
+  std::function<void()> action;  // empty: the caller connects the button itself
 };
 
 class MenuWindow : public FixedSizeWindow {

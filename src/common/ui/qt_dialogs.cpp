@@ -3,6 +3,7 @@
 #include <QColorDialog>
 #include <QDialogButtonBox>
 #include <QFileDialog>
+#include <QFileIconProvider>
 #include <QFileInfo>
 #include <QFontDialog>
 #include <QGridLayout>
@@ -10,7 +11,9 @@
 #include <QInputDialog>
 #include <QLabel>
 #include <QMessageBox>
+#include <QMimeDatabase>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QVBoxLayout>
 
 #include "worksheet/file_text.h"
@@ -30,9 +33,76 @@ void WidenForTitle(QMessageBox& box) {
                 grid->rowCount(), 0, 1, grid->columnCount());
 }
 
+// Icons and types from the entry's kind and name only: nothing is opened or read.
+class NameOnlyIcons : public QFileIconProvider {
+ public:
+  NameOnlyIcons() { setOptions(DontUseCustomDirectoryIcons); }
+
+  using QFileIconProvider::icon;
+  QIcon icon(const QFileInfo& info) const override {
+    if (info.isDir()) return QFileIconProvider::icon(Folder);
+    const QMimeType type = ByName(info);
+    QIcon themed = QIcon::fromTheme(type.iconName());
+    if (themed.isNull()) themed = QIcon::fromTheme(type.genericIconName());
+    return themed.isNull() ? QFileIconProvider::icon(File) : themed;
+  }
+
+  QString type(const QFileInfo& info) const override {
+    // Qt's type of a folder, a device, a pipe or a link reads nothing; that of a regular
+    // file would.
+    if (!info.isFile()) return QFileIconProvider::type(info);
+    const QMimeType type = ByName(info);
+    return type.comment().isEmpty() ? type.name() : type.comment();
+  }
+
+ private:
+  QMimeType ByName(const QFileInfo& info) const {
+    return mimes_.mimeTypeForFile(info.fileName(), QMimeDatabase::MatchExtension);
+  }
+  QMimeDatabase mimes_;
+};
+
 }  // namespace
 
 QString DisplayText(std::string_view text) { return Q(PaneTextFromReport(text)); }
+
+QAbstractFileIconProvider* NameOnlyIconProvider() {
+  // Never destroyed: a dialog's file system model may still ask it from its own thread
+  // while the program ends.
+  static auto* provider = new NameOnlyIcons;
+  return provider;
+}
+
+QString DefaultSuffixOf(const QString& nameFilter) {
+  static const QRegularExpression kOnePattern(R"(\(\s*\*\.([^*?\[\]\s.()]+)\s*\)\s*$)");
+  const QRegularExpressionMatch m = kOnePattern.match(nameFilter);
+  return m.hasMatch() ? m.captured(1) : QString();
+}
+
+void SetUpFileDialog(QFileDialog& dialog, const QString& filter, bool save) {
+  // Qt's own dialog, so that the icon provider below is the one that is asked.
+  dialog.setOption(QFileDialog::DontUseNativeDialog);
+  dialog.setIconProvider(NameOnlyIconProvider());
+  dialog.setOption(QFileDialog::DontUseCustomDirectoryIcons);
+  // "*.*" means every file, as the filter's name says; this dialog would read it as "names
+  // with a dot" (hiding files without an extension, and turning a typed name's extension
+  // into ".*" when the filter is picked), so it gets "*".
+  QString forThisDialog = filter;
+  forThisDialog.replace("(*.*)", "(*)");
+  dialog.setNameFilter(forThisDialog);
+  const QStringList filters = dialog.nameFilters();
+  if (!filters.isEmpty()) dialog.selectNameFilter(filters.first());
+  if (save) {
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setDefaultSuffix(DefaultSuffixOf(dialog.selectedNameFilter()));
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
+                     [&dialog](const QString& f) { dialog.setDefaultSuffix(DefaultSuffixOf(f)); });
+  } else {
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+  }
+}
 
 std::string QtDialogs::InputBox(std::string_view prompt, std::string_view title,
                                 std::string_view defaultText) {
@@ -77,16 +147,36 @@ MsgResult QtDialogs::MsgBox(std::string_view text, MsgButtons buttons, MsgIcon i
   return MsgResult::Ok;
 }
 
+namespace {
+
+// Shows the dialog; the chosen file, or the empty name on Cancel.
+QString ChosenFile(QFileDialog& dialog) {
+  if (dialog.exec() != QDialog::Accepted) return {};
+  const QStringList files = dialog.selectedFiles();
+  return files.isEmpty() ? QString() : files.first();
+}
+
+}  // namespace
+
 QString QtChoosers::OpenFileName(QWidget* parent, const QString& filter) {
-  QString name = QFileDialog::getOpenFileName(parent, "打开", lastFolder_, filter);
+  QFileDialog dialog(parent, "打开", lastFolder_);
+  SetUpFileDialog(dialog, filter, false);
+  QString name = ChosenFile(dialog);
   if (!name.isEmpty()) lastFolder_ = QFileInfo(name).absolutePath();
   return name;
 }
 
 QString QtChoosers::SaveFileName(QWidget* parent, const QString& filter,
                                  const QString& startName) {
-  QString start = startName.isEmpty() ? lastFolder_ : startName;
-  QString name = QFileDialog::getSaveFileName(parent, "保存", start, filter);
+  QFileDialog dialog(parent, "保存", lastFolder_);
+  SetUpFileDialog(dialog, filter, true);
+  // The dialog opens in the folder of the name it is given, with the name filled in.
+  const QFileInfo start(startName);
+  if (!startName.isEmpty() && !start.isDir()) {
+    dialog.setDirectory(start.absolutePath());
+    dialog.selectFile(start.fileName());
+  }
+  QString name = ChosenFile(dialog);
   if (!name.isEmpty()) lastFolder_ = QFileInfo(name).absolutePath();
   return name;
 }

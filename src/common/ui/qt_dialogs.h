@@ -10,6 +10,8 @@
 
 #include "common/dialogs.h"
 
+class QAbstractFileIconProvider;
+class QFileDialog;
 class QWidget;
 
 namespace tessaly {
@@ -82,5 +84,20 @@ class QtChoosers : public Choosers {
 
 // Text of a prompt as a label shows it: CR LF and lone CR become line feeds.
 QString DisplayText(std::string_view text);
+
+// The icon provider of the file dialogs. It never opens a file: folders get the folder icon,
+// other entries the icon and type their name suggests. (Qt's own provider reads a file to
+// guess its type when the name does not tell, and a read of a special file such as
+// /proc/kmsg can block for ever.) One provider for the program, never destroyed.
+QAbstractFileIconProvider* NameOnlyIconProvider();
+
+// The extension a file name filter such as "文本文件(*.txt)" gives a name typed without one:
+// "txt"; empty for a filter that is not one plain "*.ext" pattern ("所有文件(*.*)").
+QString DefaultSuffixOf(const QString& nameFilter);
+
+// Sets up a file dialog of the worksheet windows: Qt's own dialog with the name-only icon
+// provider, the filter with its first entry selected, and for a save dialog the default
+// suffix of the selected filter (".txt" while the text-file filter is selected).
+void SetUpFileDialog(QFileDialog& dialog, const QString& filter, bool save);
 
 }  // namespace tessaly

@@ -14,7 +14,6 @@ WorksheetDescription UltraDescription() {
   s.designSplitTwips = 360;
   s.resultLocked = true;
   s.newResetsStatus = false;
-  s.openFirstLineOnly = true;
   s.status = {"", "在此输入函数方程式f(x)=?", "计算结果区域", "状态"};
   s.messages = {"没有打开任何文件。",
                 "操作有误！",

@@ -6,6 +6,7 @@
 #include "interp/ui/frm_fun_picture.h"
 #include "interp/ui/insert_value.h"
 #include "linear/ui/linear_frm.h"
+#include "ode/ui/ode_windows.h"
 #include "roots/ui/ultra_window.h"
 #include "shell/ui/frm_about.h"
 
@@ -26,6 +27,7 @@ void RegisterTopicWindows(AppWindows& windows, AppState& app, WindowServices ser
   for (const QString& child : kCalculusChildren)
     windows.Register(
         child, [services, child](AppWindows&) { return CreateCalculusWindow(child, services); });
+  RegisterOdeWindows(windows, services);
   windows.Register("FrmAbout", [](AppWindows&) { return new FrmAbout; });
 }
 

@@ -80,7 +80,6 @@ struct WorksheetDescription {
   bool defaultSetsFontName = false;
   bool fileMenuSwitchesSave = false;
   bool newResetsStatus = true;
-  bool openFirstLineOnly = false;
   bool refuseLargeFiles = false;
   StatusTexts status;
   FileMessages messages;

@@ -37,7 +37,7 @@ void Worksheet::FileOpen() {
   }
   const QString fullPath = QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath());
 
-  if (description_.openFirstLineOnly) {
+  if (HasOneLineInput(description_.name.toStdString())) {
     // The formula window takes the first line only.
     SetInputText(QString());
     SetReport(std::string());
@@ -46,8 +46,8 @@ void Worksheet::FileOpen() {
       Message(m.openFailure);
       return;
     }
-    const std::string text = DecodeWorksheetBytes(std::string_view(line.constData(), line.size()));
-    SetInputText(QString::fromStdString(std::string(FirstLine(text))));
+    SetInputText(
+        QString::fromStdString(FirstLineOfFile(std::string_view(line.constData(), line.size()))));
     rememberedSaveName_.clear();
     SetStatus(fullPath);
     return;

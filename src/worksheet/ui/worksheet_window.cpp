@@ -234,7 +234,7 @@ bool Worksheet::AddMethodNodes(QMenu* menu, const std::vector<MethodNode>& nodes
 }
 
 void Worksheet::MethodMenu_AboutToShow() {
-  const bool enable = !TrimBlanks(InputText()).empty();
+  const bool enable = MethodMenuEnabled(InputText());
   for (QAction* a : switchedMethods_) a->setEnabled(enable);
 }
 
