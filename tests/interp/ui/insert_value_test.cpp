@@ -23,7 +23,12 @@ class InsertValueWindow : public ::testing::Test {
     w = qobject_cast<Worksheet*>(windows.Show("InsertValue"));
     ASSERT_NE(w, nullptr);
   }
-  void TearDown() override { windows.CloseInOrder(AppWindows::UnloadOrder()); }
+  // The closed windows are deleted before the fixture's AppState goes: a plot window left
+  // alive would draw the next test's hand-over through a pointer to this one.
+  void TearDown() override {
+    windows.CloseInOrder(AppWindows::UnloadOrder());
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  }
 
   // Runs a method from the menu with these answers and lets the plot window draw.
   void RunFromMenu(const char* item, std::vector<std::string> answers) {
