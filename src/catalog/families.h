@@ -14,8 +14,8 @@ void RegisterEliminationMethods(MethodRegistry& r);
 void RegisterFactorisationMethods(MethodRegistry& r);
 // The power-type and Jacobi rotation methods (MatrixCValueCVector).
 void RegisterEigenMethods(MethodRegistry& r);
-// Linear, parabolic, piecewise, Lagrange, Newton, equal-spacing Newton and Hermite
-// interpolation (InsertValue).
+// Linear, parabolic, piecewise, Lagrange, Newton, equal-spacing Newton, Hermite and cubic
+// spline interpolation, and least-squares curve fitting (InsertValue).
 void RegisterInterpolationMethods(MethodRegistry& r);
 // The root-finding methods (Ultra).
 void RegisterUltraMethods(MethodRegistry& r);

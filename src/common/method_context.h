@@ -19,6 +19,9 @@ struct MethodContext {
   // show a fresh plot window drawn from it. Null / empty where nothing is plotted.
   PlotHandOver* plot = nullptr;
   std::function<void()> showPlot = {};
+  // Moves the keyboard focus to the window's input pane (a method that asks the user to
+  // change the typed problem). Empty where there is no window.
+  std::function<void()> focusInput = {};
 };
 
 }  // namespace tessaly

@@ -16,6 +16,11 @@ inline constexpr uint64_t kMatrixBudgetBytes = uint64_t{1} << 30;  // 1 GiB
 // About 2^31 inner steps of an elimination: some seconds, never minutes.
 inline constexpr uint64_t kStepBudget = uint64_t{1} << 31;
 
+// Writing one number field and showing it in the window's result pane costs about as much
+// as this many inner steps of a product (about two microseconds); the work guards count the
+// fields a report will print with this weight, so that no report is too long to show.
+inline constexpr uint64_t kFieldSteps = 2000;
+
 // The message shown when an order is too large for memory.
 inline constexpr std::string_view kOrderTooLargeMessage =
     "矩阵的阶数太大，内存不足，无法计算！请输入较小的阶数。";

@@ -18,11 +18,6 @@ namespace tessaly {
 // The width of a vector field and of a matrix printed in fields.
 inline constexpr int kFieldWidth = 24;
 
-// Writing one number field and showing it in the window's result pane costs about as much
-// as this many inner steps of a product (about two microseconds); the work guards count the
-// fields a report will print with this weight, so that no report is too long to show.
-inline constexpr uint64_t kFieldSteps = 2000;
-
 // r = p·q for p (rows × inner) and q (inner × cols): r(i, k) is the sum of p(i, j)·q(j, k)
 // over j = 1 … inner in increasing order, rounded once to `digits` decimals. r is made
 // rows × cols. A term whose addition would overflow is skipped and the sum goes on without

@@ -13,6 +13,11 @@ void RegisterInterpolationMethods(MethodRegistry& r) {
   r.Add("InsertValue", "cINPreNewton", "牛顿前插公式", cINPreNewton);
   r.Add("InsertValue", "cINPostNewton", "牛顿后插公式", cINPostNewton);
   r.Add("InsertValue", "cHermite", "埃尔米特插值", cHermite);
+  r.Add("InsertValue", "cTBRORankOne", "给定两端点处的一阶导数值", cTBRORankOne);
+  r.Add("InsertValue", "cTBRORankTwo", "给定两端点处的二阶导数值", cTBRORankTwo);
+  r.Add("InsertValue", "cTBRTRankOne", "给定两端点处的一阶导数值", cTBRTRankOne);
+  r.Add("InsertValue", "cTBRTRankTwo", "给定两端点处的二阶导数值", cTBRTRankTwo);
+  r.Add("InsertValue", "CMinRideCurve", "最小二乘曲线拟合", CMinRideCurve);
 }
 
 }  // namespace tessaly

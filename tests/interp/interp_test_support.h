@@ -19,7 +19,8 @@ struct InterpRun {
   std::vector<ShownBox> shown;
   std::vector<std::string> messages;
   PlotHandOver plot;
-  int plotRequests = 0;  // how often the method asked for the plot window
+  int plotRequests = 0;   // how often the method asked for the plot window
+  int focusRequests = 0;  // how often it asked to focus the input pane
 };
 
 inline InterpRun RunInsertValue(std::string_view item, std::string input,
@@ -38,6 +39,7 @@ inline InterpRun RunInsertValue(std::string_view item, std::string input,
   MethodContext ctx{std::move(input), pane, dialogs};
   ctx.plot = &run.plot;
   ctx.showPlot = [&run] { ++run.plotRequests; };
+  ctx.focusInput = [&run] { ++run.focusRequests; };
   entry->run(ctx);
   run.report = pane.Text();
   run.shown = dialogs.Shown();

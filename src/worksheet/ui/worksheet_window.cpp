@@ -417,6 +417,10 @@ void Worksheet::RunMethod(const MethodEntry& method) {
   };
   SyncingDialogs dialogs(*dialogs_, sync);
   MethodContext context{InputText(), pane, dialogs, digits_};
+  context.focusInput = [this] {
+    activateWindow();
+    Text1()->setFocus(Qt::OtherFocusReason);
+  };
   if (app_) {
     // A method that plots fills the hand-over record and asks for a fresh plot window.
     context.plot = &app_->plot;

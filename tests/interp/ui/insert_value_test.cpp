@@ -23,7 +23,12 @@ class InsertValueWindow : public ::testing::Test {
     w = qobject_cast<Worksheet*>(windows.Show("InsertValue"));
     ASSERT_NE(w, nullptr);
   }
-  void TearDown() override { windows.CloseInOrder(AppWindows::UnloadOrder()); }
+  // The closed windows are deleted before the fixture's AppState goes: a plot window left
+  // alive would draw the next test's hand-over through a pointer to this one.
+  void TearDown() override {
+    windows.CloseInOrder(AppWindows::UnloadOrder());
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  }
 
   // Runs a method from the menu with these answers and lets the plot window draw.
   void RunFromMenu(const char* item, std::vector<std::string> answers) {
@@ -47,10 +52,16 @@ TEST_F(InsertValueWindow, MenusInOrder) {
   for (QAction* a : w->Menu("mnuCalculate")->actions()) captions << a->text();
   EXPECT_EQ(captions, (QStringList{"线性插值", "抛物线插值", "分段线性插值", "分段抛物线插值",
                                    "拉格朗日插值多项式", "牛顿插值多项式", "等距节点插值多项式",
-                                   "埃尔米特插值"}));
+                                   "埃尔米特插值", "三次样条插值", "最小二乘曲线拟合"}));
   QStringList equal;
   for (QAction* a : w->Menu("cIsometryNode")->actions()) equal << a->text();
   EXPECT_EQ(equal, (QStringList{"牛顿前插公式", "牛顿后插公式"}));
+  QStringList spline;
+  for (const char* menu : {"cThreeBatten", "cTBRankOne", "cTBRankTwo"})
+    for (QAction* a : w->Menu(menu)->actions()) spline << a->text();
+  EXPECT_EQ(spline, (QStringList{"用节点处一阶导数表示的样条函数", "用节点处二阶导数表示的样条函数",
+                                 "给定两端点处的一阶导数值", "给定两端点处的二阶导数值",
+                                 "给定两端点处的一阶导数值", "给定两端点处的二阶导数值"}));
   QStringList show;
   for (QAction* a : w->Menu("mnuShow")->actions()) show << a->text();
   EXPECT_EQ(show, (QStringList{"字体", "背景", "默认", "散点图颜色"}));
@@ -82,6 +93,40 @@ TEST_F(InsertValueWindow, PlotWindowDrawsTheHandOverOnce) {
   // No to the plot question leaves the plot window alone.
   RunFromMenu("cNewtonInsert", {"", "no"});
   EXPECT_EQ(Plot(), plot);
+}
+
+TEST_F(InsertValueWindow, SplineAndFitFromTheMenu) {
+  // A spline plotted piece by piece over the nodes.
+  w->SetInputText("0 1 2 4\n1 3 5 9");
+  RunFromMenu("cTBRTRankTwo", {"0", "0", "yes"});
+  auto alone = testing::RunInsertValue("cTBRTRankTwo", "0 1 2 4\r\n1 3 5 9", {"0", "0", "yes"});
+  EXPECT_EQ(w->ReportText(), alone.report);
+  FrmFunPicture* plot = Plot();
+  ASSERT_NE(plot, nullptr);
+  const DisplayList& d = plot->Picture1()->Drawing();
+  ASSERT_TRUE(d.hasView);
+  EXPECT_GE(d.points.size(), 400u);
+  // Three pieces, each swept from its left node; the line rises to just below 9.
+  EXPECT_EQ(d.points.front().x, 0);
+  EXPECT_EQ(d.points.front().y, 1);
+  EXPECT_NEAR(d.points.back().y, 9, 0.03);
+
+  // The fit's too-high question: Yes moves the focus to the input pane.
+  w->Text2()->setFocus();
+  RunFromMenu("CMinRideCurve", {"3", "yes"});
+  ASSERT_EQ(dialogs.Shown().size(), 2u);
+  EXPECT_EQ(dialogs.Shown()[1].title, "数据缺少或拟合曲线次数太高");
+  EXPECT_EQ(w->focusWidget(), w->Text1());
+  w->Text2()->setFocus();
+  RunFromMenu("CMinRideCurve", {"3", "no"});
+  EXPECT_EQ(w->focusWidget(), w->Text2());
+
+  // The fitted line, plotted from the first to the last node.
+  RunFromMenu("CMinRideCurve", {"1", "yes"});
+  EXPECT_TRUE(w->ReportText().ends_with(" y= 1+2*x^1"));
+  ASSERT_NE(Plot(), plot);
+  EXPECT_EQ(Plot()->Picture1()->Drawing().texts[3].text, " 0");
+  EXPECT_EQ(Plot()->Picture1()->Drawing().texts[4].text, " 4");
 }
 
 TEST_F(InsertValueWindow, PointColourItemAndDefaultLook) {
