@@ -8,6 +8,7 @@
 #include "shell/ui/frm_exit.h"
 #include "common/help_pages.h"
 #include "common/ui/help_window.h"
+#include "common/ui/menu_window.h"
 #include "common/ui/services.h"
 #include "shell/ui/tessaly_window.h"
 #include "shell/ui/topic_windows.h"
@@ -145,13 +146,23 @@ TEST_F(Shell, HelpOpensTheGuideAtTheAskingWindowsPage) {
   testing::Trigger(*linear, "mnuHelpFile");
   EXPECT_EQ(HelpWindow::Current(), help);
   EXPECT_EQ(help->Page(), "linear.html");
+  for (auto [window, page] : {std::pair{"ValueCalculus", "calculus.html"},
+                              std::pair{"UsualDiffEquation", "ode.html"},
+                              std::pair{"MatrixCValueCVector", "eigen.html"},
+                              std::pair{"InsertValue", "interpolation.html"}}) {
+    QWidget* w = windows.Show(window);
+    if (auto* menu = qobject_cast<MenuWindow*>(w)) menu->Button("cmdHelp")->click();
+    else testing::Trigger(*static_cast<Worksheet*>(w), "mnuHelpFile");
+    EXPECT_EQ(help->Page(), page) << window;
+    EXPECT_FALSE(help->Browser()->toPlainText().isEmpty()) << window;
+  }
   testing::Trigger(*static_cast<Worksheet*>(windows.Show("Ultra")), "mnuHelpFile");
   EXPECT_EQ(help->Page(), "nonlinear.html");
 
   // Back and forward walk the pages seen; the contents list follows.
   help->findChild<QToolButton*>("Back")->click();
-  EXPECT_EQ(help->Page(), "linear.html");
-  EXPECT_EQ(help->Contents()->currentItem()->text(), "线性方程组的数值解法");
+  EXPECT_EQ(help->Page(), "interpolation.html");
+  EXPECT_EQ(help->Contents()->currentItem()->text(), "插值法与最小二乘法曲线拟合");
   help->findChild<QToolButton*>("Forward")->click();
   EXPECT_EQ(help->Page(), "nonlinear.html");
   help->Contents()->itemClicked(help->Contents()->item(0));
