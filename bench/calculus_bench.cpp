@@ -14,6 +14,7 @@
 #include "calculus/calculus.h"
 #include "common/scripted_dialogs.h"
 #include "expr/formula.h"
+#include "median_reporter.h"
 
 namespace tessaly {
 namespace {
@@ -74,38 +75,16 @@ void RegisterAll() {
   }
 }
 
-class TableReporter : public benchmark::ConsoleReporter {
- public:
-  void ReportRuns(const std::vector<Run>& runs) override {
-    for (const Run& r : runs) {
-      if (r.error_occurred) continue;
-      const bool median = r.run_type == Run::RT_Aggregate && r.aggregate_name == "median";
-      const bool single = r.run_type == Run::RT_Iteration && r.repetitions <= 1;
-      if (median || single)
-        times_[r.run_name.function_name][std::stoi(r.run_name.args)] = r.GetAdjustedCPUTime();
-    }
-    ConsoleReporter::ReportRuns(runs);
+void PrintTable(const MedianReporter& r) {
+  std::printf("\nComposite Cotes, n = %d, %ld values of f per press; CPU ms\n\n", kN,
+              PressEvaluations());
+  std::printf("| formula | press end to end | compiled formula alone | ratio |\n");
+  std::printf("|---|---:|---:|---:|\n");
+  for (int i = 0; i < 4; ++i) {
+    const double press = r.Time("Press", i), ref = r.Time("Reference", i);
+    std::printf("| `%s` | %.2f | %.2f | %.2f |\n", kFormulas[i], press, ref, press / ref);
   }
-  void PrintTable() const {
-    std::printf("\nComposite Cotes, n = %d, %ld values of f per press; CPU ms\n\n", kN,
-                PressEvaluations());
-    std::printf("| formula | press end to end | compiled formula alone | ratio |\n");
-    std::printf("|---|---:|---:|---:|\n");
-    for (int i = 0; i < 4; ++i) {
-      const double press = Time("Press", i), ref = Time("Reference", i);
-      std::printf("| `%s` | %.2f | %.2f | %.2f |\n", kFormulas[i], press, ref, press / ref);
-    }
-  }
-
- private:
-  double Time(const std::string& name, int i) const {
-    auto b = times_.find(name);
-    if (b == times_.end()) return 0;
-    auto v = b->second.find(i);
-    return v == b->second.end() ? 0 : v->second;
-  }
-  std::map<std::string, std::map<int, double>> times_;
-};
+}
 
 }  // namespace
 }  // namespace tessaly
@@ -113,9 +92,9 @@ class TableReporter : public benchmark::ConsoleReporter {
 int main(int argc, char** argv) {
   benchmark::Initialize(&argc, argv);
   tessaly::RegisterAll();
-  tessaly::TableReporter reporter;
+  tessaly::MedianReporter reporter;
   benchmark::RunSpecifiedBenchmarks(&reporter);
-  reporter.PrintTable();
+  tessaly::PrintTable(reporter);
   benchmark::Shutdown();
   return 0;
 }

@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "expr/formula.h"
+#include "median_reporter.h"
 #include "support/literal_scan.h"
 
 namespace tessaly {
@@ -143,44 +144,18 @@ bool SameFunctions() {
   return ok;
 }
 
-class TableReporter : public benchmark::ConsoleReporter {
- public:
-  // CPU time per evaluation; with --benchmark_repetitions the median of the repetitions.
-  void ReportRuns(const std::vector<Run>& runs) override {
-    for (const Run& r : runs) {
-      if (r.error_occurred) continue;
-      bool median = r.run_type == Run::RT_Aggregate && r.aggregate_name == "median";
-      bool single = r.run_type == Run::RT_Iteration && r.repetitions <= 1;
-      if (!median && !single) continue;
-      std::string name = r.run_name.function_name;
-      int arg = std::stoi(r.run_name.args);
-      times_[name][arg] = r.GetAdjustedCPUTime();
-    }
-    ConsoleReporter::ReportRuns(runs);
+void PrintTable(const MedianReporter& r) {
+  std::printf("\nCPU ns per evaluation%s\n", r.Empty() ? " (none)" : "");
+  std::printf("\n| # | formula | Formula ns | EvaluateFormula ns | literal scan ns | muparser ns |"
+              " Formula / muparser | EvaluateFormula / muparser |\n");
+  std::printf("|---|---|---:|---:|---:|---:|---:|---:|\n");
+  for (int i = 0; i < 8; ++i) {
+    double ours = r.Time("Formula", i), free = r.Time("EvaluateFormula", i),
+           lit = r.Time("LiteralScan", i), mu = r.Time("Muparser", i);
+    std::printf("| %d | `%s` | %.1f | %.1f | %.0f | %.1f | %.2f | %.2f |\n", i + 1,
+                kFormulas[i].typed, ours, free, lit, mu, ours / mu, free / mu);
   }
-
-  void PrintTable() const {
-    auto t = [&](const char* bench, int i) -> double {
-      auto b = times_.find(bench);
-      if (b == times_.end()) return NAN;
-      auto v = b->second.find(i);
-      return v == b->second.end() ? NAN : v->second;
-    };
-    std::printf("\nCPU ns per evaluation%s\n", times_.empty() ? " (none)" : "");
-    std::printf("\n| # | formula | Formula ns | EvaluateFormula ns | literal scan ns | muparser ns |"
-                " Formula / muparser | EvaluateFormula / muparser |\n");
-    std::printf("|---|---|---:|---:|---:|---:|---:|---:|\n");
-    for (int i = 0; i < 8; ++i) {
-      double ours = t("Formula", i), free = t("EvaluateFormula", i),
-             lit = t("LiteralScan", i), mu = t("Muparser", i);
-      std::printf("| %d | `%s` | %.1f | %.1f | %.0f | %.1f | %.2f | %.2f |\n", i + 1,
-                  kFormulas[i].typed, ours, free, lit, mu, ours / mu, free / mu);
-    }
-  }
-
- private:
-  std::map<std::string, std::map<int, double>> times_;
-};
+}
 
 }  // namespace
 }  // namespace tessaly
@@ -189,9 +164,9 @@ int main(int argc, char** argv) {
   benchmark::Initialize(&argc, argv);
   if (!tessaly::SameFunctions()) return 1;
   tessaly::RegisterAll();
-  tessaly::TableReporter reporter;
+  tessaly::MedianReporter reporter;
   benchmark::RunSpecifiedBenchmarks(&reporter);
-  reporter.PrintTable();
+  tessaly::PrintTable(reporter);
   benchmark::Shutdown();
   return 0;
 }

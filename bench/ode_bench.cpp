@@ -16,6 +16,7 @@
 #include "common/form_command.h"
 #include "common/scripted_dialogs.h"
 #include "expr/formula.h"
+#include "median_reporter.h"
 #include "ode/ode.h"
 
 namespace tessaly {
@@ -95,46 +96,22 @@ void BM_Reference(benchmark::State& state, int window) {
   }
 }
 
-class TableReporter : public benchmark::ConsoleReporter {
- public:
-  void ReportRuns(const std::vector<Run>& runs) override {
-    for (const Run& r : runs) {
-      if (r.error_occurred) continue;
-      bool median = r.run_type == Run::RT_Aggregate && r.aggregate_name == "median";
-      bool single = r.run_type == Run::RT_Iteration && r.repetitions <= 1;
-      if (!median && !single) continue;
-      times_[r.run_name.function_name][std::stoi(r.run_name.args)] =
-          r.GetAdjustedCPUTime();  // in the unit of the benchmark: ms
-    }
-    ConsoleReporter::ReportRuns(runs);
+void PrintTable(const MedianReporter& r) {
+  std::printf("\nCPU ms, n = %d\n\n", kParts);
+  std::printf("| f(x, y) | RK solve | RK table | **RK command** | RK reference (7n evals) |"
+              " RK command / reference | Euler command / reference (3n) |"
+              " Adams command / reference (3n) |\n");
+  std::printf("|---|---:|---:|---:|---:|---:|---:|---:|\n");
+  for (int i = 0; i < kFormulaCount; ++i) {
+    const double rk = r.Time("Command/UsDi_RungeKutta", i), rkRef = r.Time("Reference/7", i);
+    const double eu = r.Time("Command/UsDi_Euler", i), ad = r.Time("Command/UsDi_Adams", i),
+                 ref3 = r.Time("Reference/3", i);
+    std::printf("| `%s` | %.1f | %.1f | **%.1f** | %.1f | %.2f | %.1f / %.1f = %.2f |"
+                " %.1f / %.1f = %.2f |\n",
+                kFormulas[i], r.Time("SolveRungeKutta", i), r.Time("TableRungeKutta", i), rk, rkRef,
+                rk / rkRef, eu, ref3, eu / ref3, ad, ref3, ad / ref3);
   }
-
-  void PrintTable() const {
-    auto t = [&](const std::string& bench, int i) -> double {
-      auto b = times_.find(bench);
-      if (b == times_.end()) return NAN;
-      auto v = b->second.find(i);
-      return v == b->second.end() ? NAN : v->second;
-    };
-    std::printf("\nCPU ms, n = %d\n\n", kParts);
-    std::printf("| f(x, y) | RK solve | RK table | **RK command** | RK reference (7n evals) |"
-                " RK command / reference | Euler command / reference (3n) |"
-                " Adams command / reference (3n) |\n");
-    std::printf("|---|---:|---:|---:|---:|---:|---:|---:|\n");
-    for (int i = 0; i < kFormulaCount; ++i) {
-      const double rk = t("Command/UsDi_RungeKutta", i), rkRef = t("Reference/7", i);
-      const double eu = t("Command/UsDi_Euler", i), ad = t("Command/UsDi_Adams", i),
-                   ref3 = t("Reference/3", i);
-      std::printf("| `%s` | %.1f | %.1f | **%.1f** | %.1f | %.2f | %.1f / %.1f = %.2f |"
-                  " %.1f / %.1f = %.2f |\n",
-                  kFormulas[i], t("SolveRungeKutta", i), t("TableRungeKutta", i), rk, rkRef,
-                  rk / rkRef, eu, ref3, eu / ref3, ad, ref3, ad / ref3);
-    }
-  }
-
- private:
-  std::map<std::string, std::map<int, double>> times_;
-};
+}
 
 // Formula by formula, so a change of machine load falls on a command and its reference alike.
 void RegisterAll() {
@@ -155,9 +132,9 @@ void RegisterAll() {
 int main(int argc, char** argv) {
   benchmark::Initialize(&argc, argv);
   tessaly::RegisterAll();
-  tessaly::TableReporter reporter;
+  tessaly::MedianReporter reporter;
   benchmark::RunSpecifiedBenchmarks(&reporter);
-  reporter.PrintTable();
+  tessaly::PrintTable(reporter);
   benchmark::Shutdown();
   return 0;
 }

@@ -1,0 +1,42 @@
+// The console reporter of the benchmarks that also keeps each benchmark's CPU time (the
+// median when run with --benchmark_repetitions, otherwise the single run) by name and
+// argument, so that a benchmark can print its table of ratios at the end of the run.
+#pragma once
+
+#include <benchmark/benchmark.h>
+
+#include <cmath>
+#include <map>
+#include <string>
+#include <vector>
+
+namespace tessaly {
+
+class MedianReporter : public benchmark::ConsoleReporter {
+ public:
+  void ReportRuns(const std::vector<Run>& runs) override {
+    for (const Run& r : runs) {
+      if (r.error_occurred) continue;
+      const bool median = r.run_type == Run::RT_Aggregate && r.aggregate_name == "median";
+      const bool single = r.run_type == Run::RT_Iteration && r.repetitions <= 1;
+      if (median || single)
+        times_[r.run_name.function_name][std::stoi(r.run_name.args)] = r.GetAdjustedCPUTime();
+    }
+    ConsoleReporter::ReportRuns(runs);
+  }
+
+  // CPU time in the benchmark's unit; NaN when that benchmark did not run.
+  double Time(const std::string& name, int arg) const {
+    auto b = times_.find(name);
+    if (b == times_.end()) return NAN;
+    auto v = b->second.find(arg);
+    return v == b->second.end() ? NAN : v->second;
+  }
+
+  bool Empty() const { return times_.empty(); }
+
+ private:
+  std::map<std::string, std::map<int, double>> times_;
+};
+
+}  // namespace tessaly
