@@ -6,6 +6,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollBar>
 #include <QShortcut>
 #include <QSplitter>
 #include <QVBoxLayout>
@@ -97,6 +98,8 @@ HelpWindow::HelpWindow() {
   auto* findNext = new QPushButton("查找下一个", this);
   auto* findPrevious = new QPushButton("查找上一个", this);
   findStatus_ = new QLabel(this);
+  // Room for the not-found note, so that the find box keeps its width when it appears.
+  findStatus_->setMinimumWidth(findStatus_->fontMetrics().horizontalAdvance("找不到“查找的文字很长”"));
   connect(findBox_, &QLineEdit::returnPressed, this, [this] { FindNext(); });
   connect(findNext, &QPushButton::clicked, this, [this] { FindNext(); });
   connect(findPrevious, &QPushButton::clicked, this, [this] { FindNext(true); });
@@ -147,8 +150,10 @@ void HelpWindow::ShowPage(const QString& page) {
   browser_->setSource(PageUrl(page));
 }
 
-void HelpWindow::SyncContents() {
-  const QString page = Page();
+// The browser's source() still names the previous page while sourceChanged is emitted, so
+// the page is taken from the signal's address.
+void HelpWindow::SyncContents(const QUrl& source) {
+  const QString page = source.fileName();
   for (int i = 0; i < contents_->count(); ++i)
     if (contents_->item(i)->data(Qt::UserRole).toString() == page) contents_->setCurrentRow(i);
   findStatus_->clear();
@@ -161,11 +166,16 @@ bool HelpWindow::FindNext(bool backward) {
   const QTextDocument::FindFlags flags = backward ? QTextDocument::FindBackward
                                                   : QTextDocument::FindFlags();
   if (browser_->find(text, flags)) return true;
-  // Wrap around: start again from the other end of the page.
-  QTextCursor cursor = browser_->textCursor();
+  // Wrap around: start again from the other end of the page. When the text is nowhere,
+  // the reader keeps the place and the selection they had.
+  const QTextCursor before = browser_->textCursor();
+  const int scrolled = browser_->verticalScrollBar()->value();
+  QTextCursor cursor = before;
   cursor.movePosition(backward ? QTextCursor::End : QTextCursor::Start);
   browser_->setTextCursor(cursor);
   if (browser_->find(text, flags)) return true;
+  browser_->setTextCursor(before);
+  browser_->verticalScrollBar()->setValue(scrolled);
   findStatus_->setText("找不到“" + text + "”");
   return false;
 }

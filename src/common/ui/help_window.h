@@ -32,7 +32,7 @@ class HelpWindow : public QWidget {
  private:
   HelpWindow();
   void ShowPage(const QString& page);
-  void SyncContents();
+  void SyncContents(const QUrl& source);
 
   QListWidget* contents_ = nullptr;
   QTextBrowser* browser_ = nullptr;

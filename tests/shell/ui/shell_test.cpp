@@ -154,6 +154,7 @@ TEST_F(Shell, HelpOpensTheGuideAtTheAskingWindowsPage) {
     if (auto* menu = qobject_cast<MenuWindow*>(w)) menu->Button("cmdHelp")->click();
     else testing::Trigger(*static_cast<Worksheet*>(w), "mnuHelpFile");
     EXPECT_EQ(help->Page(), page) << window;
+    EXPECT_EQ(help->Contents()->currentItem()->data(Qt::UserRole).toString(), page) << window;
     EXPECT_FALSE(help->Browser()->toPlainText().isEmpty()) << window;
   }
   testing::Trigger(*static_cast<Worksheet*>(windows.Show("Ultra")), "mnuHelpFile");
@@ -167,6 +168,7 @@ TEST_F(Shell, HelpOpensTheGuideAtTheAskingWindowsPage) {
   EXPECT_EQ(help->Page(), "nonlinear.html");
   help->Contents()->itemClicked(help->Contents()->item(0));
   EXPECT_EQ(help->Page(), "index.html");
+  EXPECT_EQ(help->Contents()->currentRow(), 0);
 
   // Find moves through the page and wraps; a missing text is said in the find bar.
   help->FindBox()->setText("tessaly-cli");
@@ -175,6 +177,7 @@ TEST_F(Shell, HelpOpensTheGuideAtTheAskingWindowsPage) {
   EXPECT_TRUE(help->FindNext(true));
   help->FindBox()->setText("没有这段文字");
   EXPECT_FALSE(help->FindNext());
+  EXPECT_EQ(help->Browser()->textCursor().selectedText(), "tessaly-cli");  // the place is kept
   help->close();
   ShowHelpFile(nullptr, "NoSuchHelp.CHM");
   ASSERT_NE(HelpWindow::Current(), nullptr);
