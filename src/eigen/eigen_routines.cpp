@@ -152,7 +152,10 @@ std::optional<double> AskEigenPrecision(Dialogs& dialogs, std::string_view defau
       dialogs.InputBox("输入矩阵特征值的精度值 eps：", "输入数据", defaultText);
   const std::string_view trimmed = TrimBlanks(reply);
   if (trimmed.empty()) return std::nullopt;
-  return LeadingNumber(trimmed);
+  // A number too large for a double fails to read and leaves eps 0.
+  double eps = 0;
+  SetIfFinite(eps, LeadingNumber(trimmed));
+  return eps;
 }
 
 }  // namespace tessaly

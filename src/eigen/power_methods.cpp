@@ -85,7 +85,9 @@ Vector AskInitialVector(Dialogs& dialogs, int n) {
         dialogs.InputBox("输入矩阵非零初始向量值：\r\n   默认为 1", kDataTitle, "1");
     const std::string_view trimmed = TrimBlanks(reply);
     if (trimmed.empty()) break;
+    // A number too large for a double fails to read: this component keeps 1.
     const double value = LeadingNumber(trimmed);
+    if (!std::isfinite(value)) continue;
     if (value == 0) {
       dialogs.MsgBox("矩阵初始向量值不能是零,系统建议你采用默认值。", MsgButtons::Ok, MsgIcon::None,
                      "输入值错误");
@@ -204,7 +206,7 @@ void RunPowerMethod(MethodContext& ctx, bool shifted) {
         dialogs.InputBox("适当选取参数 P 可加快迭代收敛速度。\r\n输入 P 的值：", "输入参数", "");
     const std::string_view trimmed = TrimBlanks(reply);
     if (trimmed.empty()) return;
-    shift = LeadingNumber(trimmed);
+    SetIfFinite(shift, LeadingNumber(trimmed));  // too large for a double: P stays 0
   }
   const Vector x0 = AskInitialVector(dialogs, n);
 

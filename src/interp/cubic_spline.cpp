@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "common/assign.h"
 #include "common/number_text.h"
 #include "common/text_builder.h"
 #include "common/text_util.h"
@@ -249,7 +250,10 @@ std::optional<double> AskEndValue(Dialogs& dialogs, std::string_view prompt,
                                   std::string_view defaultText) {
   const std::string reply = dialogs.InputBox(prompt, "输入值", defaultText);
   if (reply.empty()) return std::nullopt;
-  return LeadingNumber(reply);
+  // A number too large for a double fails to read and leaves the end value 0.
+  double value = 0;
+  SetIfFinite(value, LeadingNumber(reply));
+  return value;
 }
 
 void RunSpline(MethodContext& ctx, const SplineMethod& method) {

@@ -11,6 +11,7 @@
 #include <string_view>
 #include <vector>
 
+#include "common/assign.h"
 #include "common/number_text.h"
 #include "common/text_builder.h"
 #include "common/text_util.h"
@@ -59,10 +60,6 @@ size_t DistinctCount(std::vector<double> x) {
   return static_cast<size_t>(std::unique(x.begin(), x.end()) - x.begin());
 }
 
-bool AllFinite(const std::vector<double>& v) {
-  return std::all_of(v.begin(), v.end(), [](double e) { return std::isfinite(e); });
-}
-
 }  // namespace
 
 bool SolveNormalEquations(const Matrix& A, Vector& x, const Vector& b, int k, SkippedSteps& steps) {
@@ -107,8 +104,9 @@ void CMinRideCurve(MethodContext& ctx) {
 
   const std::string reply = ctx.dialogs.InputBox("你希望拟合曲线为几次多项式：", "输入数值", "2");
   if (reply.empty()) return;
-  // The nearest integer, a half going to the even neighbour (2.5 is 2, 3.5 is 4).
-  const double degree = Round(LeadingNumber(reply), 0);
+  // A 16-bit integer, the nearest one with a half going to the even neighbour (2.5 is 2,
+  // 3.5 is 4); a number outside that range fails to convert and leaves the degree 0.
+  const double degree = ToInt16(LeadingNumber(reply)).value_or(0);
   const double points = static_cast<double>(t.x.size());
   if (degree > points - 2) {
     if (ctx.dialogs.MsgBox(kTooHighMessage, MsgButtons::YesNo, MsgIcon::Question, kTooHighTitle) ==
@@ -126,13 +124,17 @@ void CMinRideCurve(MethodContext& ctx) {
   const std::vector<double>& x = t.x;
   const std::vector<double>& y = t.y;
 
-  // s(0) = N, s(k) = Σ x^k; b(j) = Σ y·x^j (x^0 = 1, also for x = 0).
+  // s(0) = N, s(k) = Σ x^k; b(j) = Σ y·x^j (x^0 = 1, also for x = 0). A term that
+  // overflows is skipped and the sum keeps its previous value, as every statement of the
+  // window's methods does; the curve is then not computed.
   std::vector<double> s(2 * p + 1, 0), b(p + 1, 0);
+  bool overflowed = false;
   s[0] = points;
   for (int e = 1; e <= 2 * p; ++e)
-    for (double xi : x) s[e] = s[e] + expr::StdPow(xi, e);
+    for (double xi : x) overflowed |= !SetIfFinite(s[e], s[e] + expr::StdPow(xi, e));
   for (int j = 0; j <= p; ++j)
-    for (size_t i = 0; i < x.size(); ++i) b[j] = b[j] + y[i] * expr::StdPow(x[i], j);
+    for (size_t i = 0; i < x.size(); ++i)
+      overflowed |= !SetIfFinite(b[j], b[j] + y[i] * expr::StdPow(x[i], j));
 
   TextBuilder report;
   report << "法方程组的各系数为：" << kCrLf;
@@ -147,7 +149,7 @@ void CMinRideCurve(MethodContext& ctx) {
   // A sum that overflowed, or a matrix that is singular: no curve to print or plot. The
   // normal matrix is singular exactly when there are no more different nodes than the
   // degree.
-  if (!AllFinite(s) || !AllFinite(b)) {
+  if (overflowed) {
     ctx.result.Append(kOverflowLine);
     return;
   }

@@ -1,5 +1,6 @@
 #include "interp/run_skeleton.h"
 
+#include "common/assign.h"
 #include "common/number_text.h"
 #include "common/text_builder.h"
 #include "common/text_util.h"
@@ -22,7 +23,10 @@ std::optional<double> AskEvaluationPoint(Dialogs& dialogs, const EvaluationPromp
   const std::string reply = dialogs.InputBox(text.Text(), prompt.title, prompt.defaultText);
   const std::string_view answer = prompt.trimReply ? TrimBlanks(reply) : std::string_view(reply);
   if (answer.empty()) return std::nullopt;
-  return LeadingNumber(answer);
+  // A number too large for a double fails to read; x keeps its first value, 0.
+  double x = 0;
+  SetIfFinite(x, LeadingNumber(answer));
+  return x;
 }
 
 double EvaluateBuiltFormula(std::string& formula, double x) {

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <string>
 
+#include "common/assign.h"
 #include "common/number_text.h"
 #include "common/text_util.h"
 #include "common/work_guard.h"
@@ -51,7 +52,9 @@ void Iterate(MethodContext& ctx, Sweep kind) {
   Dialogs& dialogs = ctx.dialogs;
   ctx.result.Clear();
 
-  const double e = LeadingNumber(dialogs.InputBox("输入迭代精度 e：", "确定迭代精度", "1E-05"));
+  // A reply too large for a double fails to read and leaves its variable as it was.
+  double e = 0;
+  SetIfFinite(e, LeadingNumber(dialogs.InputBox("输入迭代精度 e：", "确定迭代精度", "1E-05")));
   if (e > 0.1) {
     // No asks again, until the user accepts the coarse precision.
     while (dialogs.MsgBox("精度设置不好，确实要这样设置，将会导致结果运算误差太大。",
@@ -72,14 +75,14 @@ void Iterate(MethodContext& ctx, Sweep kind) {
   Vector x0(n), x(n);
   for (int i = 1; i <= n; ++i) {
     std::string prompt = "请给出解x0(" + PlainIntegerText(i) + ")的初始值:";
-    x0(i) = LeadingNumber(dialogs.InputBox(prompt, "输入初始值", "0"));
+    SetIfFinite(x0(i), LeadingNumber(dialogs.InputBox(prompt, "输入初始值", "0")));
   }
   double w = 1;
   if (kind == Sweep::Sor) {
-    w = LeadingNumber(dialogs.InputBox(
+    SetIfFinite(w, LeadingNumber(dialogs.InputBox(
         "当0<w<1 时，称为低松弛迭代法(SUR法)\r\n当w>1 时，称为高松弛迭代法(SOR法)\r\n"
         "当w=1 时，即为高斯—塞德耳迭代法",
-        "输入松弛因子 w ,默认w=1。", "1"));
+        "输入松弛因子 w ,默认w=1。", "1")));
     if (w <= 0) w = 1;
   }
 

@@ -168,6 +168,12 @@ TEST(MatrixMi, ComponentOneDecidesOnlyWhenComponentTwosRatioAgrees) {
             "                    1365\r\n");
 }
 
+TEST(MatrixMi, InitialValueTooLargeForADoubleKeepsOne) {
+  const std::string a = "4 1 2\r\n1 3 0\r\n2 0 5";
+  EXPECT_EQ(RunEigen("MatrixMi", a, {"3", "0.01", "1e400", "2", "1"}).report,
+            RunEigen("MatrixMi", a, {"3", "0.01", "1", "2", "1"}).report);
+}
+
 TEST(MatrixMi, ZeroInitialValueIsRefusedAndEndsTheAsking) {
   auto run = RunEigen("MatrixMi", "4 1 2\r\n1 3 0\r\n2 0 5", {"3", "0.01", "2", "0", "7"});
   EXPECT_EQ(TitledMessages(run.dialogs),

@@ -84,6 +84,9 @@ TEST(cTBRTRankOne, DefaultEndValuesAreUsedAsTyped) {
             "\r\n"
             "当 x 取值于[1，2.5]  时， 三次样条插值函数分段表达式为：\r\n"
             "    S2(x)=0.533333333333333*(2.5-x)^3-0.340740740740741*(x-1)^3-1.2*(2.5-x)+2.1*(x-1)\r\n");
+  // An end value too large for a double fails to read and stays 0.
+  EXPECT_EQ(RunInsertValue("cTBRTRankOne", "0 1 2.5\r\n1 0 2", {"1e400", "1", "no"}).report,
+            run.report);
 }
 
 TEST(cTBRTRankTwo, FourPointsAtLeastAndTheNaturalSplineOfALine) {

@@ -44,6 +44,9 @@ TEST(cLinerInsert, ReportValueAndPlot) {
   EXPECT_EQ(run.plot.xMin, 1);
   EXPECT_EQ(run.plot.xMax, 3);
   EXPECT_EQ(ValueAt(run.plot.formula, 2.5), 5);
+  // An x too large for a double fails to read and stays 0.
+  EXPECT_EQ(RunInsertValue("cLinerInsert", "1 3\r\n2 6", {"-1e999", "no"}).report,
+            RunInsertValue("cLinerInsert", "1 3\r\n2 6", {"0", "no"}).report);
 
   // Equal nodes: both coefficients stay 0, and the user is told.
   auto equal = RunInsertValue("cLinerInsert", "1 1\r\n2 6", {"", "no"});

@@ -80,6 +80,10 @@ TEST(Iterations, AskPrecisionOrderStartValuesAndWInThisOrder) {
   EXPECT_EQ(shown[4].defaultText, "1");
   EXPECT_NE(run.report.find("\r\n松弛因子 w=1.5\r\n迭代"), std::string::npos);
 
+  // A reply too large for a double fails to read: the start value keeps 0, w keeps 1.
+  EXPECT_EQ(RunMethod(SorDie, kLower, {"1E-05", "2", "1e400", "0", "-1e400"}).report,
+            RunMethod(SorDie, kLower, {"1E-05", "2", "0", "0", "1"}).report);
+
   // An order below 1 ends after the two questions, with the pane cleared.
   run = RunMethod(JacobiDie, kLower, {"1E-05", "0"}, 6, "old");
   EXPECT_EQ(run.report, "");
