@@ -23,6 +23,13 @@ namespace {
 
 QString Q(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 
+// A question or message box has a title and a close button, but nothing to minimise or
+// maximise (window managers otherwise add both to any top-level window).
+void BoxFrame(QDialog& box) {
+  box.setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                     Qt::WindowCloseButtonHint);
+}
+
 // A short message would make the box narrower than its title: keep room for the title and
 // the title bar's buttons.
 void WidenForTitle(QMessageBox& box) {
@@ -107,6 +114,7 @@ void SetUpFileDialog(QFileDialog& dialog, const QString& filter, bool save) {
 std::string QtDialogs::InputBox(std::string_view prompt, std::string_view title,
                                 std::string_view defaultText) {
   QInputDialog box(parent_);
+  BoxFrame(box);
   box.setWindowTitle(Q(EffectiveTitle(title)));
   box.setLabelText(DisplayText(prompt));
   box.setTextValue(Q(defaultText));
@@ -120,6 +128,7 @@ std::string QtDialogs::InputBox(std::string_view prompt, std::string_view title,
 MsgResult QtDialogs::MsgBox(std::string_view text, MsgButtons buttons, MsgIcon icon,
                             std::string_view title, MsgDefault defaultButton) {
   QMessageBox box(parent_);
+  BoxFrame(box);
   box.setWindowTitle(Q(EffectiveTitle(title)));
   box.setText(DisplayText(text));
   box.setTextFormat(Qt::PlainText);
