@@ -1,5 +1,7 @@
 #include "common/ui/qt_dialogs.h"
 
+#include <algorithm>
+
 #include <QColorDialog>
 #include <QDialogButtonBox>
 #include <QFileDialog>
@@ -8,12 +10,15 @@
 #include <QFontDialog>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QInputDialog>
 #include <QLabel>
 #include <QMessageBox>
 #include <QMimeDatabase>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QSplitter>
+#include <QTreeView>
 #include <QVBoxLayout>
 
 #include "worksheet/file_text.h"
@@ -91,6 +96,14 @@ void SetUpFileDialog(QFileDialog& dialog, const QString& filter, bool save) {
   dialog.setOption(QFileDialog::DontUseNativeDialog);
   dialog.setIconProvider(NameOnlyIconProvider());
   dialog.setOption(QFileDialog::DontUseCustomDirectoryIcons);
+  // Wide enough for the name, type, size and date columns and the places on the left.
+  dialog.resize(std::max(dialog.width(), 820), std::max(dialog.height(), 520));
+  if (auto* splitter = dialog.findChild<QSplitter*>("splitter")) splitter->setSizes({150, 670});
+  if (auto* details = dialog.findChild<QTreeView*>("treeView")) {
+    QHeaderView* header = details->header();
+    const int widths[] = {240, 90, 130, 165};  // name, size, type, date
+    for (int i = 0; i < 4 && i < header->count(); ++i) header->resizeSection(i, widths[i]);
+  }
   // "*.*" means every file, as the filter's name says; this dialog would read it as "names
   // with a dot" (hiding files without an extension, and turning a typed name's extension
   // into ".*" when the filter is picked), so it gets "*".
