@@ -9,8 +9,8 @@ namespace tessaly {
 
 FormOutcome PaintGeneralFunction(FormContext& ctx) {
   const std::string_view typed = TrimBlanks(ctx.fields.Text("Text1"));
-  const double a = LeadingNumber(ctx.fields.Text("Text2"));
-  const double b = LeadingNumber(ctx.fields.Text("Text3"));
+  double a = 0, b = 0;
+  if (!ReadBoundsOrTell(ctx, a, b)) return {};
   if (!(b > a)) {  // equal bounds are refused here
     ctx.dialogs.MsgBox(kBoundsMessage);
     return {};

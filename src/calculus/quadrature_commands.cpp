@@ -1,6 +1,7 @@
 // The buttons of the three quadrature windows: read the controls, check the bounds,
 // integrate with the selected rule, write the result and draw the area under the curve.
 #include <cmath>
+#include <optional>
 #include <string>
 
 #include "calculus/calculus.h"
@@ -18,9 +19,10 @@ struct Integrand {
   double a = 0, b = 0;
 };
 
-Integrand ReadIntegrand(const FormFields& fields) {
-  return {TrimBlanks(fields.Text("Text1")), LeadingNumber(fields.Text("Text2")),
-          LeadingNumber(fields.Text("Text3"))};
+std::optional<Integrand> ReadIntegrand(FormContext& ctx) {
+  Integrand in{TrimBlanks(ctx.fields.Text("Text1"))};
+  if (!ReadBoundsOrTell(ctx, in.a, in.b)) return std::nullopt;
+  return in;
 }
 
 // "此函数式在区间[a,b]的" + `rule` + "积分值是：", and the integral on the next line.
@@ -52,8 +54,18 @@ FormOutcome Finish(FormContext& ctx, const Formula& f, const Integrand& in,
 
 }  // namespace
 
+bool ReadBoundsOrTell(FormContext& ctx, double& a, double& b) {
+  a = LeadingNumber(ctx.fields.Text("Text2"));
+  b = LeadingNumber(ctx.fields.Text("Text3"));
+  if (std::isfinite(a) && std::isfinite(b)) return true;
+  ctx.dialogs.MsgBox(kOverflowMessage);
+  return false;
+}
+
 FormOutcome IntegrateComposite(FormContext& ctx) {
-  const Integrand in = ReadIntegrand(ctx.fields);
+  const std::optional<Integrand> read = ReadIntegrand(ctx);
+  if (!read) return {};
+  const Integrand& in = *read;
   const std::string& rule = ctx.fields.Text("Combo1");
   // Text4 as the window holds it while typing: 2 .. 32767.
   const double count =
@@ -75,7 +87,9 @@ FormOutcome IntegrateComposite(FormContext& ctx) {
 }
 
 FormOutcome IntegrateNewtonCotes(FormContext& ctx) {
-  const Integrand in = ReadIntegrand(ctx.fields);
+  const std::optional<Integrand> read = ReadIntegrand(ctx);
+  if (!read) return {};
+  const Integrand& in = *read;
   const std::optional<int16_t> order = ToInt16(LeadingNumber(ctx.fields.Text("Combo1")));
   if (in.b < in.a) {
     ctx.dialogs.MsgBox(kBoundsMessage);
@@ -90,7 +104,9 @@ FormOutcome IntegrateNewtonCotes(FormContext& ctx) {
 }
 
 FormOutcome IntegrateGauss(FormContext& ctx) {
-  const Integrand in = ReadIntegrand(ctx.fields);
+  const std::optional<Integrand> read = ReadIntegrand(ctx);
+  if (!read) return {};
+  const Integrand& in = *read;
   const std::string& rule = ctx.fields.Text("Combo1");
   if (in.b < in.a) {
     ctx.dialogs.MsgBox(kBoundsMessage);

@@ -158,6 +158,13 @@ TEST(CompFormual, EqualBoundsAndFailures) {
   Press reversed = Composite({"x", "1", "0", kCompositeTrapezoid, "2"});
   EXPECT_EQ(reversed.messages, kBounds);
   EXPECT_TRUE(reversed.ChangedNothing());
+  // A bound too large for a double overflows as it is read, in every window.
+  for (Press huge : {Composite({"x", "1e999", "1", kCompositeTrapezoid, "2"}),
+                     NewtonCotes({"x", "0", "-1e999", "2 "}), Gauss({"x", "0", "1e400", kGaussTwoPoint}),
+                     Paint({"x", "-1e999", "1"})}) {
+    EXPECT_EQ(huge.messages, Strings{"溢出"});
+    EXPECT_TRUE(huge.ChangedNothing());
+  }
 }
 
 TEST(NewtonCotes, EveryOrderAndItsFailures) {
