@@ -21,6 +21,12 @@ void FixedSizeWindow::KeepOuterSize() {
   const QSize client(TwipsToPx(outerWidth_, this) - frame.width(),
                      TwipsToPx(outerHeight_, this) - frame.height());
   if (minimumSize() != client || maximumSize() != client) setFixedSize(client);
+  // Without a window manager nothing enforces the size hints: a resize from outside (a
+  // script, another program) is taken back once the event has been handled.
+  if (isVisible() && size() != client)
+    QTimer::singleShot(0, this, [this] {
+      if (size() != minimumSize() && minimumSize() == maximumSize()) resize(minimumSize());
+    });
 }
 
 void FixedSizeWindow::resizeEvent(QResizeEvent* event) {
