@@ -5,6 +5,7 @@
 // Text4 CompFormual's number of subintervals) and shows its failures in message boxes.
 #pragma once
 
+#include "common/dialogs.h"
 #include "common/form_command.h"
 
 namespace tessaly {
@@ -26,9 +27,6 @@ inline constexpr const char* kFormulaMessage = "函数表达式输入有误！";
 inline constexpr const char* kPlotFormulaMessage = "函数表达式f(x)输入有误！";
 // An order outside the Newton-Cotes weight table (the list offers only 1 to 8).
 inline constexpr const char* kOrderOutsideTableMessage = "下标越界";
-// A bound too large for a double (1e999) overflows while it is read.
-inline constexpr const char* kOverflowMessage = "溢出";
-
 // Reads a and b from Text2 and Text3 as leading numbers. A bound that overflows stops the
 // press: the overflow message, and false.
 bool ReadBoundsOrTell(FormContext& ctx, double& a, double& b);

@@ -9,6 +9,8 @@ namespace tessaly {
 
 // The title of every box that has no title of its own.
 inline constexpr std::string_view kAppTitle = "Tessaly v1.0";
+// What the calculus and plot windows say when a value overflows while they read or draw.
+inline constexpr std::string_view kOverflowMessage = "溢出";
 
 enum class MsgButtons { Ok, YesNo };
 enum class MsgIcon { None, Critical, Question, Exclamation, Information };

@@ -311,9 +311,8 @@ void AppendRoundedNumberText(std::string& out, double v, int k) {
 
 double LeadingNumber(std::string_view text) {
   size_t i = 0;
-  while (i < text.size() &&
-         (text[i] == ' ' || text[i] == '\t' || text[i] == '\r' || text[i] == '\n'))
-    ++i;
+  // Blanks, tabs and line feeds before the number are skipped (not carriage returns).
+  while (i < text.size() && (text[i] == ' ' || text[i] == '\t' || text[i] == '\n')) ++i;
   size_t start = i;
   if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;
   size_t mantissaDigits = 0;

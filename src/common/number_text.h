@@ -47,9 +47,9 @@ void AppendRightAlignedNumberText(std::string& out, double v, int width);
 std::string RoundedNumberText(double v, int k);
 void AppendRoundedNumberText(std::string& out, double v, int k);
 
-// Leading-number reading of a typed answer: blanks skipped at the start, then the longest
-// prefix that forms a number (sign, digits, one decimal point, exponent part); 0 when none.
-// "3abc" reads 3.
+// Leading-number reading of a typed answer: blanks, tabs and line feeds skipped at the
+// start, then the longest prefix that forms a number (sign, digits, one decimal point,
+// exponent part); 0 when none. "3abc" reads 3.
 double LeadingNumber(std::string_view text);
 
 // v rounded to the nearest integer, halves to even, when that integer fits 16 bits.

@@ -37,7 +37,7 @@ constexpr int kShiftIterateLimit = 201;
 constexpr std::string_view kShiftLimitMessage = "参数选取不当，计算被迫终止，请重新选取。";
 constexpr std::string_view kIterateLimitMessage =
     "迭代1000次仍未达到精度要求，计算被迫终止，请重新选取精度或改用其他方法。";
-constexpr std::string_view kOverflowMessage =
+constexpr std::string_view kIterateOverflowMessage =
     "迭代向量溢出，计算被迫终止，请重新选取参数或改用其他方法。";
 constexpr std::string_view kZeroFactorMessage =
     "归一化因子为零，近似特征值无法计算，计算被迫终止，请重新选取初始向量。";
@@ -142,7 +142,7 @@ std::optional<Eigenpair> IterateWithPowers(MethodContext& ctx, std::string& out,
   finite &= RoundedMatrixProduct(b, b, n, n, n, d, power);
   finite &= RoundedMatrixVectorProduct(power, x0, n, d, old);
   if (!finite) {
-    StopWithQuestion(ctx, out, kOverflowMessage);
+    StopWithQuestion(ctx, out, kIterateOverflowMessage);
     return std::nullopt;
   }
   out.append("\r\n\r\n接下来输出各迭代向量：\r\n");
@@ -154,7 +154,7 @@ std::optional<Eigenpair> IterateWithPowers(MethodContext& ctx, std::string& out,
     finite = RoundedMatrixProduct(b, power, n, n, n, d, next);
     finite &= RoundedMatrixVectorProduct(next, x0, n, d, y);
     if (!finite) {
-      StopWithQuestion(ctx, out, kOverflowMessage);
+      StopWithQuestion(ctx, out, kIterateOverflowMessage);
       return std::nullopt;
     }
     std::swap(power, next);
@@ -329,7 +329,7 @@ void MatrixFanMi(MethodContext& ctx) {
     bool finite = outcome == SolveOutcome::Solved;
     for (int i = 1; i <= n; ++i) finite &= SetIfFinite(normalised(i), Round(x(i) / factor, d));
     if (!finite) {
-      StopWithQuestion(ctx, out, kOverflowMessage);
+      StopWithQuestion(ctx, out, kIterateOverflowMessage);
       return;
     }
     out.append("\r\n第 ").append(PlainIntegerText(k)).append(" 次归一化向量是：");

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <vector>
 
+#include "common/dialogs.h"
 #include "common/number_text.h"
 #include "common/text_builder.h"
 #include "expr/formula.h"
@@ -116,6 +117,12 @@ ScatterPlot DrawScatterPlot(PlotHandOver& plot, Rgb pointColour, int width, int 
   double bottom = ymin < 0 ? (ymin - std::fabs(ymax)) * 1.2 : std::fabs(ymax - ymin) / -10;
   const double right = b > 0 ? (b + std::fabs(a)) * 1.2 : std::fabs(b - a) / 10;
   const double left = a < 0 ? (a - std::fabs(a)) * 1.2 : std::fabs(b - a) / -10;
+  // A function that reaches an infinity (a division by a zero node difference) has no
+  // frame to draw in.
+  if (!std::isfinite(top) || !std::isfinite(bottom)) {
+    out.message = kOverflowMessage;
+    return out;
+  }
   if (top == bottom) {
     // The function is 0 throughout: show it on the x axis in the middle of the picture.
     top = 1;

@@ -239,10 +239,10 @@ TEST(CalculusSampling, EveryWalkEnds) {
                 .lines.size(),
             3u);
   EXPECT_EQ(Paint({"x", "1e16", "1.0000000000000002e16"}).Picture().points.size(), 1u);
-  // Infinite bounds end too, with nothing a picture could show.
-  Press wide = Gauss({"x", "-1e999", "1e999", kGaussTwoPoint});
-  EXPECT_EQ(wide.Result(), Head("-Infinity,Infinity") + "NaN");
-  EXPECT_FALSE(std::isfinite(wide.Picture().left));
+  // Infinite bounds and steps end too (the windows stop such bounds as they read them).
+  visits = 0;
+  SampleRange(-INFINITY, INFINITY, INFINITY, [&](double) { return ++visits < 1000; });
+  EXPECT_LE(visits, 1);
 }
 
 }  // namespace

@@ -82,6 +82,8 @@ TEST(NumberText, LeadingNumberReading) {
   EXPECT_EQ(LeadingNumber("  -2.5e3x"), -2500);
   EXPECT_EQ(LeadingNumber("abc"), 0);
   EXPECT_EQ(LeadingNumber(""), 0);
+  EXPECT_EQ(LeadingNumber(" \t\n2"), 2);  // blanks, tabs and line feeds are skipped
+  EXPECT_EQ(LeadingNumber("\r2"), 0);       // a carriage return is not
   EXPECT_EQ(LeadingNumber("1e"), 1);
   EXPECT_EQ(LeadingNumber("1e+"), 1);
   EXPECT_EQ(LeadingNumber(".5"), 0.5);

@@ -167,6 +167,13 @@ TEST(ScatterPlot, FaultsGiveAMessageAndEndTheHandOver) {
   EXPECT_TRUE(malformed.picture.Empty());
   EXPECT_EQ(bad.kind, 0);
 
+  // A function that reaches an infinity (a zero node difference in a built formula) has no
+  // frame: the overflow message, and no picture.
+  PlotHandOver infinite = Formula("1/(x-x)", 0, 1);
+  const ScatterPlot overflow = DrawScatterPlot(infinite, 0);
+  EXPECT_EQ(overflow.message, "溢出");
+  EXPECT_TRUE(overflow.picture.Empty());
+
   // A function that is 0 throughout still gets a picture around its axis.
   PlotHandOver zero = Formula("0*x", 0, 1);
   const DisplayList flat = DrawScatterPlot(zero, 0).picture;
