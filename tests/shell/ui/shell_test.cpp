@@ -4,6 +4,8 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
+#include <QTextBlock>
+#include <QTextDocument>
 
 #include "shell/ui/frm_exit.h"
 #include "common/help_pages.h"
@@ -140,6 +142,9 @@ TEST_F(Shell, HelpOpensTheGuideAtTheAskingWindowsPage) {
   EXPECT_TRUE(help->isVisible());
   EXPECT_EQ(help->Page(), "index.html");
   EXPECT_TRUE(help->Browser()->toPlainText().contains("六个主题"));
+  // The pages share one stylesheet: the heading takes its colour.
+  const QTextBlock heading = help->Browser()->document()->firstBlock();
+  EXPECT_EQ(heading.charFormat().foreground().color(), QColor("#1f3f7f"));
   EXPECT_EQ(help->Contents()->count(), static_cast<int>(HelpPages().size()));
 
   auto* linear = static_cast<Worksheet*>(windows.Show("LinearFrm"));
