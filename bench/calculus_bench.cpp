@@ -90,11 +90,5 @@ void PrintTable(const MedianReporter& r) {
 }  // namespace tessaly
 
 int main(int argc, char** argv) {
-  benchmark::Initialize(&argc, argv);
-  tessaly::RegisterAll();
-  tessaly::MedianReporter reporter;
-  benchmark::RunSpecifiedBenchmarks(&reporter);
-  tessaly::PrintTable(reporter);
-  benchmark::Shutdown();
-  return 0;
+  return tessaly::RunBenchmarks(argc, argv, tessaly::RegisterAll, tessaly::PrintTable);
 }

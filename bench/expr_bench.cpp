@@ -161,12 +161,6 @@ void PrintTable(const MedianReporter& r) {
 }  // namespace tessaly
 
 int main(int argc, char** argv) {
-  benchmark::Initialize(&argc, argv);
   if (!tessaly::SameFunctions()) return 1;
-  tessaly::RegisterAll();
-  tessaly::MedianReporter reporter;
-  benchmark::RunSpecifiedBenchmarks(&reporter);
-  tessaly::PrintTable(reporter);
-  benchmark::Shutdown();
-  return 0;
+  return tessaly::RunBenchmarks(argc, argv, tessaly::RegisterAll, tessaly::PrintTable);
 }

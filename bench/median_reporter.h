@@ -39,4 +39,17 @@ class MedianReporter : public benchmark::ConsoleReporter {
   std::map<std::string, std::map<int, double>> times_;
 };
 
+// The whole of a benchmark program: registers its benchmarks, runs those the command line
+// selects, and prints its table of ratios from what was measured.
+inline int RunBenchmarks(int argc, char** argv, void (*registerAll)(),
+                         void (*printTable)(const MedianReporter&)) {
+  benchmark::Initialize(&argc, argv);
+  registerAll();
+  MedianReporter reporter;
+  benchmark::RunSpecifiedBenchmarks(&reporter);
+  printTable(reporter);
+  benchmark::Shutdown();
+  return 0;
+}
+
 }  // namespace tessaly
