@@ -7,7 +7,7 @@
 #include <sstream>
 
 #include "cli/form_runner.h"
-#include "cli/hand_over_plot.h"
+#include "cli/run_output.h"
 #include "common/form_command.h"
 #include "common/help_pages.h"
 #include "common/method_registry.h"
@@ -29,11 +29,6 @@ constexpr const char* kUsage =
     "                   [--plot FILE.png|FILE.svg] [--colour RRGGBB] [--lf]\n"
     "       tessaly-cli eval FORMULA [X [Y]]\n"
     "       tessaly-cli help [WINDOW]\n";
-
-int UsageError(std::ostream& err, const std::string& message) {
-  err << "tessaly-cli: " << message << "\n";
-  return 2;
-}
 
 // The largest Decimal digits setting of each window that has one (0: the window has none).
 int MaxDigits(const std::string& window) {
@@ -108,8 +103,7 @@ int Run(const std::vector<std::string>& args, std::istream& in, std::ostream& ou
       return UsageError(err, "unexpected argument '" + a + "'");
     }
   }
-  if (!plotFile.empty() && !writePlot)
-    return UsageError(err, "this tessaly-cli was built without pictures; --plot is not available");
+  if (!plotFile.empty() && !writePlot) return UsageError(err, kNoPicturesMessage);
 
   std::optional<std::string> input = LoadInput(*method, inputFile, in);
   if (!input)
@@ -133,14 +127,14 @@ int Run(const std::vector<std::string>& args, std::istream& in, std::ostream& ou
   try {
     method->run(ctx);
   } catch (const ScriptError& e) {
-    for (const auto& box : dialogs.Shown()) err << box.LogLine() << "\n";
+    LogShownBoxes(dialogs, err);
     return UsageError(err, e.what());
   }
-  for (const auto& box : dialogs.Shown()) err << box.LogLine() << "\n";
+  LogShownBoxes(dialogs, err);
   if (!plotFile.empty()) {
     if (int code = WriteHandedOverPlot(app, handedOver, plotFile, writePlot, err)) return code;
   }
-  out << (lf ? ReplaceAll(pane.Text(), "\r\n", "\n") : pane.Text());
+  WriteResultText(out, pane.Text(), lf);
   return 0;
 }
 

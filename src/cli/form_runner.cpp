@@ -4,16 +4,12 @@
 #include <optional>
 #include <ostream>
 
+#include "cli/run_output.h"
 #include "common/scripted_dialogs.h"
 #include "common/text_util.h"
 
 namespace tessaly {
 namespace {
-
-int UsageError(std::ostream& err, const std::string& message) {
-  err << "tessaly-cli: " << message << "\n";
-  return 2;
-}
 
 // The item of a drop-down list that `value` names: the item of that exact text, else the
 // one item that equals it once both are trimmed of blanks ("2" names NewtonCotes' "2 ").
@@ -100,8 +96,7 @@ int RunFormCommand(const FormCommand& command, const std::vector<std::string>& a
       return UsageError(err, "unexpected argument '" + a + "'");
     }
   }
-  if (!plotFile.empty() && !writePlot)
-    return UsageError(err, "this tessaly-cli was built without pictures; --plot is not available");
+  if (!plotFile.empty() && !writePlot) return UsageError(err, kNoPicturesMessage);
   if (!command.Enabled(fields))
     return UsageError(err, command.Key() + " is disabled for these fields (the window keeps " +
                                command.control + " disabled while a box it needs is blank)");
@@ -112,25 +107,20 @@ int RunFormCommand(const FormCommand& command, const std::vector<std::string>& a
   try {
     outcome = command.run(ctx);
   } catch (const ScriptError& e) {
-    for (const auto& box : dialogs.Shown()) err << box.LogLine() << "\n";
+    LogShownBoxes(dialogs, err);
     return UsageError(err, e.what());
   }
-  for (const auto& box : dialogs.Shown()) err << box.LogLine() << "\n";
+  LogShownBoxes(dialogs, err);
 
   if (!plotFile.empty()) {
-    std::string error;
-    if (!outcome.picture) {
+    if (!outcome.picture)
       err << "tessaly-cli: nothing was drawn; " << plotFile << " was not written\n";
-    } else if (!writePlot(*outcome.picture, plotFile, error)) {
-      err << "tessaly-cli: cannot write " << plotFile << ": " << error << "\n";
-      return 1;
-    }
+    else if (int code = WritePlotFile(*outcome.picture, plotFile, writePlot, err))
+      return code;
   }
   // A fresh window's result box is empty; a command that stops early leaves it so.
-  const std::string text = outcome.result.value_or(std::string());
-  out << (lf ? ReplaceAll(text, "\r\n", "\n") : text);
-  out.flush();
-  return out ? 0 : 1;
+  WriteResultText(out, outcome.result.value_or(std::string()), lf);
+  return 0;
 }
 
 }  // namespace tessaly
