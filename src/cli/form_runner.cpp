@@ -1,6 +1,6 @@
 #include "cli/form_runner.h"
 
-#include <cctype>
+#include <charconv>
 #include <optional>
 #include <ostream>
 
@@ -30,14 +30,9 @@ std::optional<Rgb> ReadColour(std::string_view text) {
   if (!text.empty() && text.front() == '#') text.remove_prefix(1);
   if (text.size() != 6) return std::nullopt;
   Rgb colour = 0;
-  for (char c : text) {
-    const int digit = std::isdigit(static_cast<unsigned char>(c)) ? c - '0'
-                      : (c >= 'a' && c <= 'f')                    ? c - 'a' + 10
-                      : (c >= 'A' && c <= 'F')                    ? c - 'A' + 10
-                                                                  : -1;
-    if (digit < 0) return std::nullopt;
-    colour = colour * 16 + static_cast<Rgb>(digit);
-  }
+  const char* end = text.data() + text.size();
+  const auto [stop, error] = std::from_chars(text.data(), end, colour, 16);
+  if (error != std::errc() || stop != end) return std::nullopt;
   return colour;
 }
 
