@@ -15,7 +15,6 @@
 #include "common/scripted_dialogs.h"
 #include "common/text_util.h"
 #include "expr/formula.h"
-#include "worksheet/file_text.h"
 #include "worksheet/worksheet_rules.h"
 
 namespace tessaly {

@@ -21,7 +21,7 @@
 #include <QTreeView>
 #include <QVBoxLayout>
 
-#include "worksheet/file_text.h"
+#include "common/file_text.h"
 
 namespace tessaly {
 namespace {
