@@ -100,6 +100,7 @@ bool SolveNormalEquations(const Matrix& A, Vector& x, const Vector& b, int k, Sk
 void CMinRideCurve(MethodContext& ctx) {
   const FunctionTable t = ParseFunctionTable(ctx.input);
   if (!CheckTableOrTell(ctx, t, 3)) return;
+  if (!TableFitsOrTell(ctx, t.x.size())) return;
   ctx.result.SetText((TextBuilder() << t.echo << kCrLf).Text());
 
   const std::string reply = ctx.dialogs.InputBox("你希望拟合曲线为几次多项式：", "输入数值", "2");
