@@ -20,6 +20,8 @@ struct BadInputCase {
 };
 
 const std::string kOverflowBox = "message: [Tessaly v1.0] 溢出\n";
+const std::string kNoMemoryBox =
+    "message: [Tessaly v1.0] 矩阵的阶数太大，内存不足，无法计算！请输入较小的阶数。\n";
 const std::string kTooSlowBox =
     "message: [Tessaly v1.0] 矩阵的阶数太大，计算时间过长，无法计算！请输入较小的阶数。\n";
 
@@ -61,6 +63,21 @@ TEST(BadInput, EndsWithItsMessageAndExitStatus) {
       {Method("InsertValue.cSubsectionPInS", {}), Table(10001), 0, "", kTooSlowBox},
       {Method("InsertValue.cTBRORankOne", {}), Table(10001), 0, "", kTooSlowBox},
       {Method("InsertValue.CMinRideCurve", {}), Table(10001), 0, "", kTooSlowBox},
+      // Orders and degrees beyond 16 bits meet the refusal of their in-range neighbours.
+      {Method("MatrixCValueCVector.MatrixMi", {"40000"}), "2 1\n1 3\n", 0, "",
+       "input: [输入数据] 输入矩阵的阶数 n： -> 40000\n" + kNoMemoryBox},
+      {Method("MatrixCValueCVector.ClassicalJacobi", {"1e9"}), "2 1\n1 3\n", 0, "",
+       "input: [输入数据] 输入矩阵的阶数 n： -> 1e9\n" + kNoMemoryBox},
+      {Method("LinearFrm.Gauss_1", {"1e999"}), "2 1 1\n1 3 1\n", 0, "",
+       "input: [输入数据] 输入矩阵的阶数 n： -> 1e999\n" + kNoMemoryBox},
+      {Method("MatrixCValueCVector.MatrixMi", {"-40000"}), "2 1\n1 3\n", 0, "",
+       "input: [输入数据] 输入矩阵的阶数 n： -> -40000\n"},
+      {Method("InsertValue.CMinRideCurve", {"40000"}), Table(3), 0, std::nullopt,
+       "input: [输入数值] 你希望拟合曲线为几次多项式： -> 40000\nmessage: [数据缺少或拟合曲线次数太高] "
+       "拟合曲线曲线次数太高，而所给的散点值太少，是否增加散点数？\n"},
+      {Method("InsertValue.CMinRideCurve", {"-40000"}), Table(3), 0, std::nullopt,
+       "input: [输入数值] 你希望拟合曲线为几次多项式： -> -40000\n"
+       "message: [Tessaly v1.0] 拟合曲线的次数不能为负数，请重新输入！\n"},
   };
   for (const BadInputCase& c : cases) {
     std::istringstream in(c.input);
