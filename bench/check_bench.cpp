@@ -118,17 +118,26 @@ void BM_GaussTier(benchmark::State& state) {
 
 void RegisterAll() {
   for (int n : kOrders) {
-    benchmark::RegisterBenchmark("SolutionCheck", BM_SolutionCheck)->Arg(n)->Unit(benchmark::kMillisecond);
-    benchmark::RegisterBenchmark("EigenpairCheck", BM_EigenpairCheck)->Arg(n)->Unit(benchmark::kMillisecond);
-    benchmark::RegisterBenchmark("PlainProduct", BM_PlainProduct)->Arg(n)->Unit(benchmark::kMillisecond);
-    benchmark::RegisterBenchmark("InverseCheck", BM_InverseCheck)->Arg(n)->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("SolutionCheck", BM_SolutionCheck)
+        ->Arg(n)
+        ->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("EigenpairCheck", BM_EigenpairCheck)
+        ->Arg(n)
+        ->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("PlainProduct", BM_PlainProduct)
+        ->Arg(n)
+        ->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("InverseCheck", BM_InverseCheck)
+        ->Arg(n)
+        ->Unit(benchmark::kMillisecond);
   }
   benchmark::RegisterBenchmark("GaussTier", BM_GaussTier)->Arg(400)->Unit(benchmark::kMillisecond);
 }
 
 void PrintTable(const MedianReporter& r) {
   std::printf("\nSubstitution checks; CPU ms\n\n");
-  std::printf("| n | solution check | eigenpair check | plain A·x | check / A·x | inverse check |\n");
+  std::printf(
+      "| n | solution check | eigenpair check | plain A·x | check / A·x | inverse check |\n");
   std::printf("|---:|---:|---:|---:|---:|---:|\n");
   for (int n : kOrders) {
     const double check = r.Time("SolutionCheck", n), pair = r.Time("EigenpairCheck", n),

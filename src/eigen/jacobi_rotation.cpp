@@ -160,9 +160,8 @@ void AppendFinalBlock(std::string& out, const Matrix& a, const Matrix& v, int n)
 void CheckRotationPairs(Dialogs& dialogs, const Matrix& typed, const Matrix& a1, const Matrix& v,
                         int n, int k, double eps, int digits) {
   const double order = n;
-  const EigenpairAllowance allowance{
-      .value = (order - 1) * std::sqrt(order) * eps,
-      .component = k * std::sqrt(2 * order) * DecimalUnit(digits)};
+  const EigenpairAllowance allowance{.value = (order - 1) * std::sqrt(order) * eps,
+                                     .component = k * std::sqrt(2 * order) * DecimalUnit(digits)};
   double worst = 0;
   bool fails = false;
   for (int j = 1; j <= n; ++j) {

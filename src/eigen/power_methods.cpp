@@ -242,10 +242,9 @@ void RunPowerMethod(MethodContext& ctx, bool shifted) {
   }
   Flush(ctx, out);
   // The ratio settled within eps; every product was rounded to the Decimal digits.
-  const EigenpairCheck check = CheckEigenpair(a, n, found->value + shift, found->vector,
-                                              {.value = *eps,
-                                               .component = DecimalUnit(ctx.digits),
-                                               .settling = kPowerSettling});
+  const EigenpairCheck check = CheckEigenpair(
+      a, n, found->value + shift, found->vector,
+      {.value = *eps, .component = DecimalUnit(ctx.digits), .settling = kPowerSettling});
   if (check.fails) WarnEigenpairFails(dialogs, check.relative);
 }
 
@@ -369,11 +368,9 @@ void MatrixFanMi(MethodContext& ctx) {
   // The factor 1/λ settled within eps, so λ within about λ²·eps; the vector is rounded to
   // the Decimal digits.
   const double lambda = 1 / factor;
-  const EigenpairCheck check =
-      CheckEigenpair(a, n, lambda, normalised,
-                     {.value = lambda * lambda * *eps,
-                      .component = DecimalUnit(d),
-                      .settling = kPowerSettling});
+  const EigenpairCheck check = CheckEigenpair(
+      a, n, lambda, normalised,
+      {.value = lambda * lambda * *eps, .component = DecimalUnit(d), .settling = kPowerSettling});
   if (check.fails) {
     WarnEigenpairFails(dialogs, check.relative,
                        factor < 0 || signTrouble ? kNegativeSmallestReason : std::string_view());

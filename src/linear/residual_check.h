@@ -13,7 +13,7 @@ namespace tessaly {
 
 // What a method's printed solution may be off by without being wrong.
 struct SolutionAllowance {
-  int digits = 0;            // the solution is printed rounded to this many decimals
+  int digits = 0;             // the solution is printed rounded to this many decimals
   bool roundsInside = false;  // the computation rounds to digits + 1 decimals as it goes
   double precision = 0;       // an iteration's stopping precision (0 for a direct method)
   double relaxation = 1;      // the iteration's relaxation factor w
@@ -52,7 +52,8 @@ void WarnSolutionFails(Dialogs& dialogs, double relative, std::string_view reaso
 void WarnInverseFails(Dialogs& dialogs, double relative);
 
 // The causes the square-root methods can name.
-inline constexpr std::string_view kNotSymmetricReason = "系数矩阵不对称，平方根法只用到其下三角部分。";
+inline constexpr std::string_view kNotSymmetricReason =
+    "系数矩阵不对称，平方根法只用到其下三角部分。";
 inline constexpr std::string_view kNotPositiveDefiniteReason = "系数矩阵不是对称正定矩阵。";
 
 // Checks the computed solution x (printed with allowance.digits decimals) of the typed

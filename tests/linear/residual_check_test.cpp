@@ -1,5 +1,7 @@
 // Substituting printed answers back into the typed problem: wrong answers warn with the
 // exact message after the report; correct ones, however rounded, stay silent.
+#include "linear/residual_check.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -12,7 +14,6 @@
 #include "common/result_pane.h"
 #include "common/scripted_dialogs.h"
 #include "eigen/eigenpair_check.h"
-#include "linear/residual_check.h"
 #include "linear/solution_check.h"
 
 namespace tessaly {
@@ -47,25 +48,25 @@ struct WrongAnswer {
 TEST(ResidualCheck, WrongAnswersWarnOnceAfterTheReport) {
   const std::string asymmetric = std::string(kNotSymmetricReason) + "\r\n" + kSolution;
   const std::string negative = std::string(kNegativeSmallestReason) + "\r\n" + kEigenpair;
+  const std::string minors = "矩阵不对称，顺序主子式判别法只适用于对称矩阵，以上结论不可信！";
+  // clang-format off
   const std::vector<WrongAnswer> cases = {
       {"LinearFrm.SqrtRoot", "4 1 5\r\n3 4 7", {"2"}, 6, asymmetric + "0.186" + kUntrusted},
       {"LinearFrm.MendSqrt", "4 1 5\r\n3 4 7", {"2"}, 6, asymmetric + "0.186" + kUntrusted},
       {"LinearFrm.MendSqrt", "1 2 3\r\n2 1 3", {"2"}, 6, ""},  // symmetric, indefinite, solved
       {"LinearFrm.Purase", "4 1 1 6\r\n1 4 1 6\r\n1 1 4 6", {"3"}, 6,
-       std::string(kSolution) + "0.0937" + kUntrusted},
-      {"LinearFrm.CMatrixJudge", "1 -10\r\n0 1", {"2"}, 6,
-       "矩阵不对称，顺序主子式判别法只适用于对称矩阵，以上结论不可信！"},
-      {"MatrixCValueCVector.CMatrixJudge", "1 -10\r\n0 1", {"2"}, 6,
-       "矩阵不对称，顺序主子式判别法只适用于对称矩阵，以上结论不可信！"},
+       kSolution + std::string("0.0937") + kUntrusted},
+      {"LinearFrm.CMatrixJudge", "1 -10\r\n0 1", {"2"}, 6, minors},
       {"MatrixCValueCVector.CMatrixJudge", "2 1\r\n1 2", {"2"}, 6, ""},
       {"MatrixCValueCVector.MatrixMi", "2 0 0\r\n0 1 0\r\n0 0 0", {"3", "0.0001", ""}, 3,
-       std::string(kEigenpair) + "0.5" + kUntrusted},
+       kEigenpair + std::string("0.5") + kUntrusted},
       {"MatrixCValueCVector.MatrixFanMi", "-3 0\r\n0 -4", {"2", "0.0001", ""}, 4,
        negative + "0.25" + kUntrusted},
       {"MatrixCValueCVector.MatrixFanMi", "2 0\r\n0 4", {"2", "0.0001", ""}, 6, ""},
       {"MatrixCValueCVector.ClassicalJacobi", "2 1\r\n3 4", {"2", "0.001"}, 6,
-       std::string(kEigenpair) + "0.286" + kUntrusted},
+       kEigenpair + std::string("0.286") + kUntrusted},
   };
+  // clang-format on
   for (const WrongAnswer& c : cases) {
     const auto shown = Messages(c.key, c.input, c.answers, c.digits);
     if (c.message.empty())
@@ -91,7 +92,8 @@ TEST(ResidualCheck, CorrectAnswersStaySilent) {
       std::vector<std::string> sweep = {"1E-05", order};
       sweep.resize(2 + n, "0");
       sweep.push_back("0.9");
-      for (const char* key : {"LinearFrm.JacobiDie", "LinearFrm.Gauss_SeidelDie", "LinearFrm.SorDie"})
+      for (const char* key :
+           {"LinearFrm.JacobiDie", "LinearFrm.Gauss_SeidelDie", "LinearFrm.SorDie"})
         EXPECT_EQ(Messages(key, testing::SystemText(rows), sweep, digits).size(), 0u) << key;
       for (int i = 0; i < n; ++i)
         for (int j = 0; j < n; ++j) {
@@ -103,7 +105,8 @@ TEST(ResidualCheck, CorrectAnswersStaySilent) {
       for (int i = 0; i < n; ++i)
         for (int j = 0; j < n; ++j)
           if (j < i - 1 || j > i + 1) rows[i][j] = 0;
-      EXPECT_EQ(Messages("LinearFrm.Purase", testing::SystemText(rows), {order}, digits).size(), 0u);
+      EXPECT_EQ(Messages("LinearFrm.Purase", testing::SystemText(rows), {order}, digits).size(),
+                0u);
       for (auto& row : rows) row.pop_back();
       const std::string square = testing::SystemText(rows);
       EXPECT_EQ(Messages("MatrixCValueCVector.ClassicalJacobi", square, {order, "1E-06"}, digits),
