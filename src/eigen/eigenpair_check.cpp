@@ -71,6 +71,17 @@ EigenpairCheck CheckEigenpair(const Matrix& a, int n, double lambda, const Vecto
   return CheckPrinted(a, n, lambda, c, allowance);
 }
 
+double RayleighQuotient(const Matrix& a, int n, const Vector& v) {
+  long double vav = 0, vv = 0;
+  for (int i = 1; i <= n; ++i) {
+    long double av = 0;
+    for (int j = 1; j <= n; ++j) av += static_cast<long double>(a(i, j)) * v(j);
+    vav += av * v(i);
+    vv += static_cast<long double>(v(i)) * v(i);
+  }
+  return vv > 0 ? static_cast<double>(vav / vv) : 0;
+}
+
 void WarnEigenpairFails(Dialogs& dialogs, double relative, std::string_view reason) {
   std::string text;
   if (!reason.empty()) text.append(reason).append("\r\n");

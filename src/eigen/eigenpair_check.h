@@ -40,6 +40,10 @@ EigenpairCheck CheckEigenpair(const Matrix& a, int n, double lambda, const Matri
 EigenpairCheck CheckEigenpair(const Matrix& a, int n, double lambda, const Vector& v,
                               const EigenpairAllowance& allowance);
 
+// vᵀ·A·v / vᵀ·v: for a symmetric A, the eigenvalue estimate the vector itself gives (0 for a
+// zero vector).
+double RayleighQuotient(const Matrix& a, int n, const Vector& v);
+
 // The likely cause the inverse power method names when its pair fails.
 inline constexpr std::string_view kNegativeSmallestReason =
     "按模最小的特征值可能是负数：反幂法按带符号的最大分量归一化，此时迭代不收敛。";

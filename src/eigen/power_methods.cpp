@@ -372,8 +372,10 @@ void MatrixFanMi(MethodContext& ctx) {
       a, n, lambda, normalised,
       {.value = lambda * lambda * *eps, .component = DecimalUnit(d), .settling = kPowerSettling});
   if (check.fails) {
+    // The vector's own estimate is negative: it points along a negative eigenvalue.
+    const bool negative = factor < 0 || signTrouble || RayleighQuotient(a, n, normalised) < 0;
     WarnEigenpairFails(dialogs, check.relative,
-                       factor < 0 || signTrouble ? kNegativeSmallestReason : std::string_view());
+                       negative ? kNegativeSmallestReason : std::string_view());
   }
 }
 

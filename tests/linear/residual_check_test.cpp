@@ -63,6 +63,10 @@ TEST(ResidualCheck, WrongAnswersWarnOnceAfterTheReport) {
       {"MatrixCValueCVector.MatrixFanMi", "-3 0\r\n0 -4", {"2", "0.0001", ""}, 4,
        negative + "0.25" + kUntrusted},
       {"MatrixCValueCVector.MatrixFanMi", "2 0\r\n0 4", {"2", "0.0001", ""}, 6, ""},
+      {"MatrixCValueCVector.MatrixFanMi", "-4 0\r\n0 3", {"2", "0.0001", ""}, 5,
+       kEigenpair + std::string("0.984") + kUntrusted},  // no cause: 3 is positive
+      {"MatrixCValueCVector.MatrixFanMi", "2 1 0\r\n1 -1 0\r\n0 0 5", {"3", "0.0001", ""}, 4,
+       negative + "0.45" + kUntrusted},  // stopped early; its vector's estimate is negative
       {"MatrixCValueCVector.ClassicalJacobi", "2 1\r\n3 4", {"2", "0.001"}, 6,
        kEigenpair + std::string("0.286") + kUntrusted},
   };
