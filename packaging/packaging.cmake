@@ -88,7 +88,15 @@ install(FILES ${GENERATED_DIR}/tessaly.1.gz ${GENERATED_DIR}/tessaly-cli.1.gz
 install(FILES ${PACKAGING_DIR}/tessaly-cli.bash DESTINATION ${CMAKE_INSTALL_DATADIR}/bash-completion/completions
         RENAME tessaly-cli)
 install(FILES ${GENERATED_DIR}/changelog.gz ${GENERATED_DIR}/copyright
-        DESTINATION ${CMAKE_INSTALL_DOCDIR})
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/tessaly)
+
+if(TESSALY_TESTS)
+  enable_testing()
+  add_test(NAME Packaging.CompletionAndManualNameEverything
+           COMMAND bash ${CMAKE_SOURCE_DIR}/tests/packaging/completion_manual_test.sh
+                   $<TARGET_FILE:tessaly-cli> ${PACKAGING_DIR}/tessaly-cli.bash
+                   ${GENERATED_DIR}/tessaly-cli.1)
+endif()
 
 # The Debian package: tessaly_VERSION_ARCH.deb, its library dependencies computed by
 # dpkg-shlibdeps, a synthesiser with a General MIDI sound font recommended for the tune.
@@ -99,13 +107,14 @@ set(CPACK_PACKAGE_VENDOR "The Tessaly developers")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "numerical analysis tutor with step-by-step reports")
-set(CPACK_PACKAGE_DESCRIPTION
-    "Tessaly teaches numerical analysis by doing it: type a problem as plain text (a matrix, "
-    "a table of points, a formula in x), pick a method, answer its questions and read the "
-    "answer with every intermediate step as a report. It covers linear systems, nonlinear "
-    "equations, eigenvalues, interpolation and least squares, numerical calculus and "
-    "ordinary differential equations. The user interface is Chinese; tessaly-cli runs every "
-    "method without windows.")
+# The extended description, in lines short enough for the package tools.
+string(JOIN "\n" CPACK_PACKAGE_DESCRIPTION
+    "Tessaly teaches numerical analysis by doing it: type a problem as plain text"
+    "(a matrix, a table of points, a formula in x), pick a method, answer its"
+    "questions and read the answer with every intermediate step as a report."
+    "It covers linear systems, nonlinear equations, eigenvalues, interpolation"
+    "and least squares, numerical calculus and ordinary differential equations."
+    "The user interface is Chinese; tessaly-cli runs every method without windows.")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "The Tessaly developers <${TESSALY_MAINTAINER_EMAIL}>")
 set(CPACK_DEBIAN_PACKAGE_SECTION science)
