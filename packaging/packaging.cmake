@@ -13,7 +13,9 @@ set(TESSALY_MAINTAINER_EMAIL "maintainers@tessaly.org")
 set(TESSALY_HOMEPAGE "https://tessaly.org/" CACHE STRING "The project's web page")
 set(TESSALY_SCREENSHOT_URL "https://tessaly.org/screenshots" CACHE STRING
     "Where the screenshots of packaging/screenshots/ are published (AppStream needs a web URL)")
-set(TESSALY_DATA_DIR "${CMAKE_INSTALL_FULL_DATADIR}/tessaly")
+# The data folder the manual pages name: the package's (another prefix has its own
+# share/tessaly, which the program finds just as well).
+set(TESSALY_DATA_DIR "/usr/${CMAKE_INSTALL_DATADIR}/tessaly")
 set(TESSALY_EXAMPLES_DIR "${TESSALY_DATA_DIR}/examples")
 set(PACKAGING_DIR ${CMAKE_SOURCE_DIR}/packaging)
 set(GENERATED_DIR ${CMAKE_BINARY_DIR}/packaging)
