@@ -25,6 +25,7 @@ constexpr const char* kUsage =
     "                   [--plot FILE.png|FILE.svg] [--lf]\n"
     "       tessaly-cli run WINDOW.BUTTON [--field NAME=VALUE]... [--answer TEXT]...\n"
     "                   [--plot FILE.png|FILE.svg] [--colour RRGGBB] [--lf]\n"
+    "       tessaly-cli controls WINDOW.BUTTON\n"
     "       tessaly-cli eval FORMULA [X [Y]]\n"
     "       tessaly-cli help [WINDOW]\n";
 
@@ -76,6 +77,20 @@ InputRead LoadInput(const MethodEntry& method, const std::string& inputFile, std
 int List(std::ostream& out) {
   for (const auto& e : AllMethods().Entries()) out << e.Key() << "  " << e.caption << "\n";
   for (const auto& c : AllFormCommands().Entries()) out << c.Key() << "  " << c.caption << "\n";
+  return 0;
+}
+
+// The controls a window button's --field can set: a text box as NAME, a drop-down list as
+// NAME=ITEM once per item (what the shell completion offers).
+int Controls(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+  if (args.size() != 2) return UsageError(err, "controls needs one WINDOW.BUTTON");
+  const FormCommand* command = AllFormCommands().Find(args[1]);
+  if (!command)
+    return UsageError(err, "no window button '" + args[1] + "' (see tessaly-cli list)");
+  for (const FormControl& c : command->controls) {
+    if (!c.IsList()) out << c.name << "\n";
+    for (const std::string& item : c.items) out << c.name << "=" << item << "\n";
+  }
   return 0;
 }
 
@@ -200,6 +215,7 @@ int Dispatch(const std::vector<std::string>& args, std::istream& in, std::ostrea
   }
   if (args[0] == "list" && args.size() == 1) return List(out);
   if (args[0] == "run") return Run(args, in, out, err, services.writePlot);
+  if (args[0] == "controls") return Controls(args, out, err);
   if (args[0] == "eval") return Eval(args, out, err);
   if (args[0] == "help") return Help(args, out, err, services.helpText);
   if (args[0] == "--help" || args[0] == "-h") {
