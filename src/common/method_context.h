@@ -10,6 +10,8 @@
 
 namespace tessaly {
 
+struct StepRecord;
+
 struct MethodContext {
   std::string input;  // the input pane's text, as it stands
   ResultPane& result;
@@ -22,6 +24,9 @@ struct MethodContext {
   // Moves the keyboard focus to the window's input pane (a method that asks the user to
   // change the typed problem). Empty where there is no window.
   std::function<void()> focusInput = {};
+  // Where an iterative method records its steps for the pictures (pictures/step_record.h).
+  // Null where nothing records.
+  StepRecord* stepRecord = nullptr;
 };
 
 }  // namespace tessaly
