@@ -101,6 +101,9 @@ int RunFormCommand(const FormCommand& command, const std::vector<std::string>& a
   FormOutcome outcome;
   try {
     outcome = command.run(ctx);
+    // The window shows its warning once the result is in its box.
+    if (!outcome.warning.empty())
+      dialogs.MsgBox(outcome.warning, MsgButtons::Ok, MsgIcon::Exclamation);
   } catch (const ScriptError& e) {
     LogShownBoxes(dialogs, err);
     return UsageError(err, e.what());

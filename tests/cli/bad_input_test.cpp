@@ -44,6 +44,14 @@ std::vector<std::string> Calculus(const char* button, const char* f, const char*
           std::string("Text2=") + a, "--field", std::string("Text3=") + b, "--lf"};
 }
 
+std::vector<std::string> Ode(const char* button, const char* f, const char* a, const char* b,
+                             const char* n, std::vector<std::string> starts) {
+  std::vector<std::string> args = Calculus(button, f, a, b);
+  args.insert(args.end(), {"--field", std::string("Text4=") + n});
+  for (std::string& y : starts) args.insert(args.end(), {"--answer", std::move(y)});
+  return args;
+}
+
 TEST(BadInput, EndsWithItsMessageAndExitStatus) {
   const std::vector<BadInputCase> cases = {
       // The bounds' own arithmetic overflows: the press stops as for a bound of 1e999.
@@ -78,6 +86,27 @@ TEST(BadInput, EndsWithItsMessageAndExitStatus) {
       {Method("InsertValue.CMinRideCurve", {"-40000"}), Table(3), 0, std::nullopt,
        "input: [输入数值] 你希望拟合曲线为几次多项式： -> -40000\n"
        "message: [Tessaly v1.0] 拟合曲线的次数不能为负数，请重新输入！\n"},
+      // An ODE table whose steps overflow (inside f too) is followed by one warning.
+      {Ode("UsDi_RungeKutta.Command1", "y^2", "0", "2", "8", {"1"}), "", 0,
+       "                    X(n)           三阶龙格-库塔公式Y(n)           四阶龙格-库塔公式Y(n)\n"
+       "                       0                       1                       1\n"
+       "                    0.25        1.33227793375651        1.33322090002916\n"
+       "                     0.5        1.99188778257211        1.99883809854354\n"
+       "                    0.75        3.88735545976753        3.97237767372435\n"
+       "                       1        21.8271260249228         32.828045869685\n"
+       "                    1.25        431574.503135646        409643687560.374\n"
+       "                     1.5    3.06088669727162E+39   2.38280884195307E+172\n"
+       "                    1.75   2.28590296682388E+155   2.38280884195307E+172\n"
+       "                       2   2.28590296682388E+155   2.38280884195307E+172\n",
+       "input: [输入初始数值] 请输入原函数F(0)的值 -> 1\n"
+       "message: [Tessaly v1.0] 从 x = 1.75 起计算溢出，此后的函数值不可信！\n"},
+      {Ode("UsDi_Adams.Command1", "y/x", "0", "1", "5", {"0", "1", "2", "3"}), "", 0,
+       std::nullopt,
+       "input: [输入初始数值] 请输入原函数F(0)的值 -> 0\ninput: [输入初始数值] 请输入原函数F(0.2)的值 -> 1\n"
+       "input: [输入初始数值] 请输入原函数F(0.4)的值 -> 2\ninput: [输入初始数值] 请输入原函数F(0.6)的值 -> 3\n"
+       "message: [Tessaly v1.0] 从 x = 0.8 起计算溢出，此后的函数值不可信！\n"},
+      {Ode("UsDi_Euler.Command1", "-2*x*y", "0", "1", "4", {"1"}), "", 0, std::nullopt,
+       "input: [输入初始数值] 请输入原函数F(0)的值 -> 1\n"},
   };
   for (const BadInputCase& c : cases) {
     std::istringstream in(c.input);
