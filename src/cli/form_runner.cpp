@@ -77,6 +77,7 @@ int RunFormCommand(const FormCommand& command, const std::vector<std::string>& a
       answers.push_back(args[++i]);
     } else if (a == "--plot" && hasValue) {
       plotFile = args[++i];
+      if (plotFile.empty()) return UsageError(err, kEmptyPlotFileMessage);
     } else if (a == "--colour" && hasValue) {
       // The plot colour the calculus menu window would have set.
       const std::optional<Rgb> colour = ReadColour(args[++i]);

@@ -107,6 +107,13 @@ TEST(BadInput, EndsWithItsMessageAndExitStatus) {
        "message: [Tessaly v1.0] 从 x = 0.8 起计算溢出，此后的函数值不可信！\n"},
       {Ode("UsDi_Euler.Command1", "-2*x*y", "0", "1", "4", {"1"}), "", 0, std::nullopt,
        "input: [输入初始数值] 请输入原函数F(0)的值 -> 1\n"},
+      // Options that cannot be meant as given are usage errors.
+      {{"run", "InsertValue.cSubsectionLInS", "--plot", ""}, Table(3), 2, "",
+       "tessaly-cli: --plot takes a file name, FILE.png or FILE.svg\n"},
+      {{"run", "CompFormual.Command1", "--field", "Text1=x", "--plot", ""}, "", 2, "",
+       "tessaly-cli: --plot takes a file name, FILE.png or FILE.svg\n"},
+      {{"run", "LinearFrm.Gauss_1", "--digits", "abc"}, "1 2\n", 2, "",
+       "tessaly-cli: --digits takes a number\n"},
   };
   for (const BadInputCase& c : cases) {
     std::istringstream in(c.input);
@@ -133,6 +140,20 @@ class EndlessInput : public std::streambuf {
  private:
   char block_[4096] = {'x'};
 };
+
+// Standard error that cannot be written, as a closed or full one.
+class FailingWrites : public std::streambuf {
+ protected:
+  int_type overflow(int_type) override { return traits_type::eof(); }
+};
+
+TEST(BadInput, ABoxLogThatCannotBeWrittenIsAFailure) {
+  FailingWrites failing;
+  std::ostream err(&failing);
+  std::istringstream in;
+  std::ostringstream out;
+  EXPECT_EQ(RunCli(Ode("UsDi_Euler.Command1", "x", "0", "1", "2", {"1"}), in, out, err), 1);
+}
 
 TEST(BadInput, AnEndlessInputIsRefusedBeforeAnythingIsComputed) {
   EndlessInput endless;
