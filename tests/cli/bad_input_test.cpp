@@ -20,7 +20,7 @@ std::vector<std::string> Form(std::string button, std::string f, std::string a, 
 
 TEST(BadInput, EndsWithItsMessageAndExitStatus) {
   const std::string box = "message: [Tessaly v1.0] ",
-                    order = "input: [输入数据] 输入矩阵的阶数 n： -> ",
+                    usage = "tessaly-cli: ", order = "input: [输入数据] 输入矩阵的阶数 n： -> ",
                     memory = box + "矩阵的阶数太大，内存不足，无法计算！请输入较小的阶数。\n";
   struct Case {
     std::vector<std::string> args;
@@ -31,7 +31,6 @@ TEST(BadInput, EndsWithItsMessageAndExitStatus) {
   const Case cases[] = {
       {Form("CompFormual.Command1", "1", "-1e308", "1e308"), "", box + "溢出\n"},
       {Form("GauseIntegral.Command1", "x^2", "1e308", "1.5e308"), "", box + "溢出\n"},
-      {Form("FrmGeneralFunPaint.cmdPaint", "x", "-1e308", "1e308"), "", box + "溢出\n"},
       {Form("GauseIntegral.Command1", "x^2", "1e308", "1e308"), "", "", 0,
        "此函数式在区间[1E+308,1E+308]的积分值是：\r\n    0"},
       {{"run", "InsertValue.cSubsectionPInS"},
@@ -41,14 +40,13 @@ TEST(BadInput, EndsWithItsMessageAndExitStatus) {
        "2",
        order + "40000\n" + memory},
       {{"run", "LinearFrm.Gauss_1", "--answer", "1e999"}, "2", order + "1e999\n" + memory},
-      {{"run", "LinearFrm.Gauss_1", "--answer", "-40000"}, "2", order + "-40000\n"},
       {{"run", "InsertValue.cSubsectionLInS", "--plot", ""},
        "2",
-       "tessaly-cli: --plot takes a file name, FILE.png or FILE.svg\n",
+       usage + "--plot takes a file name, FILE.png or FILE.svg\n",
        2},
       {{"run", "LinearFrm.Gauss_1", "--digits", "abc"},
        "2",
-       "tessaly-cli: --digits takes a number\n",
+       usage + "--digits takes a number\n",
        2},
   };
   for (const Case& c : cases) {
