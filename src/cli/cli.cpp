@@ -1,5 +1,7 @@
 #include "cli/cli.h"
 
+#include <charconv>
+#include <cmath>
 #include <fstream>
 #include <iostream>
 #include <optional>
@@ -75,6 +77,14 @@ InputRead LoadInput(const MethodEntry& method, const std::string& inputFile, std
   return read;
 }
 
+// Whether the whole text is one finite decimal number ("3", "2.5", "-1e3").
+bool IsNumber(const std::string& text) {
+  double value = 0;
+  const char* end = text.data() + text.size();
+  const auto [stop, error] = std::from_chars(text.data(), end, value);
+  return error == std::errc() && stop == end && std::isfinite(value);
+}
+
 int List(std::ostream& out) {
   for (const auto& e : AllMethods().Entries()) out << e.Key() << "  " << e.caption << "\n";
   for (const auto& c : AllFormCommands().Entries()) out << c.Key() << "  " << c.caption << "\n";
@@ -121,10 +131,12 @@ int Run(const std::vector<std::string>& args, std::istream& in, std::ostream& ou
     } else if (a == "--digits" && hasValue) {
       int max = MaxDigits(method->window);
       if (max == 0) return UsageError(err, method->window + " has no Decimal digits setting");
-      // Read and clamped exactly as the window reads its Decimal digits answer.
-      digits = ParseDecimalDigits(args[++i], max);
+      if (!IsNumber(args[++i])) return UsageError(err, "--digits takes a number");
+      // Clamped exactly as the window clamps its Decimal digits answer.
+      digits = ParseDecimalDigits(args[i], max);
     } else if (a == "--plot" && hasValue) {
       plotFile = args[++i];
+      if (plotFile.empty()) return UsageError(err, kEmptyPlotFileMessage);
     } else if (a == "--step" && hasValue) {
       plotStep = ParseStepNumber(args[++i]);
       if (!plotStep) return UsageError(err, "--step needs a step number from 1");
@@ -242,11 +254,13 @@ int Dispatch(const std::vector<std::string>& args, std::istream& in, std::ostrea
 int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
            std::ostream& err, const CliServices& services) {
   const int code = Dispatch(args, in, out, err, services);
-  // A write that failed (a full disk, a closed output) must not pass for success.
+  // A write that failed (a full disk, a closed output) must not pass for success; nor may
+  // a box log or message that did not reach standard error.
   if (!out.flush() && code == 0) {
     err << "tessaly-cli: cannot write the output\n";
     return 1;
   }
+  if (!err.flush() && code == 0) return 1;
   return code;
 }
 

@@ -77,6 +77,7 @@ int RunFormCommand(const FormCommand& command, const std::vector<std::string>& a
       answers.push_back(args[++i]);
     } else if (a == "--plot" && hasValue) {
       plotFile = args[++i];
+      if (plotFile.empty()) return UsageError(err, kEmptyPlotFileMessage);
     } else if (a == "--colour" && hasValue) {
       // The plot colour the calculus menu window would have set.
       const std::optional<Rgb> colour = ReadColour(args[++i]);
@@ -101,6 +102,9 @@ int RunFormCommand(const FormCommand& command, const std::vector<std::string>& a
   FormOutcome outcome;
   try {
     outcome = command.run(ctx);
+    // The window shows its warning once the result is in its box.
+    if (!outcome.warning.empty())
+      dialogs.MsgBox(outcome.warning, MsgButtons::Ok, MsgIcon::Exclamation);
   } catch (const ScriptError& e) {
     LogShownBoxes(dialogs, err);
     return UsageError(err, e.what());

@@ -19,6 +19,10 @@ int UsageError(std::ostream& err, const std::string& message);
 inline constexpr const char* kNoPicturesMessage =
     "this tessaly-cli was built without pictures; --plot is not available";
 
+// The refusal of `--plot ''`.
+inline constexpr const char* kEmptyPlotFileMessage =
+    "--plot takes a file name, FILE.png or FILE.svg";
+
 // Every box the run showed, one log line each, in the order shown.
 void LogShownBoxes(const ScriptedDialogs& dialogs, std::ostream& err);
 

@@ -49,6 +49,9 @@ struct FormOutcome {
   std::optional<std::string> result;   // the result box's new text; none: unchanged
   std::optional<DisplayList> picture;  // the picture's new drawing; none: unchanged
   std::string focus;                   // the control that gets the focus; empty: none
+  // A warning box (OK, exclamation icon) shown once the result box holds the new text, for
+  // a result that is not to be trusted; empty: none.
+  std::string warning;
 };
 
 struct FormContext {

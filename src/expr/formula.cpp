@@ -40,6 +40,8 @@ double ApplyFunction(std::string_view token, double a) {
   return op == Op::kNone ? 0 : expr::Function(op, a);
 }
 
+unsigned long OverflowsSoFar() { return expr::overflowCount; }
+
 double ApplyOperator(double a, char op, double b) {
   // The scan only ever applies the six operators; any other character gives 0. No message
   // is shown for it: the scan cannot reach this case.

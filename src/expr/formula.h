@@ -28,6 +28,11 @@ double EvaluateFormulaXY(std::string_view canonical, double x, std::string_view 
 // returns its value at x = 0, ignoring the step count.
 double EvaluateConstantText(std::string& entry);
 
+// How many times the formulas evaluated on this thread so far met an overflow that the fault
+// rule turned into 0 (x^2 at 1E+200, exp(1000), 1E+10 \ 1): a caller compares two counts to
+// learn whether the evaluations between them hid one.
+unsigned long OverflowsSoFar();
+
 // The precedence relation of the scan: "<", "=", ">" or "" (no relation).
 std::string_view CompareOperators(std::string_view top, char incoming);
 // The two arithmetic operations of the scan.

@@ -92,6 +92,16 @@ inline double PowSmallInt(double a, int n) {
 // stays not-a-number.
 inline double ZeroUnlessNaN(double a) { return std::isnan(a) ? a : 0; }
 
+// How many overflows the fault rule has turned into 0 on this thread (a power or exp too
+// large for a double, an integer division outside 32 bits or by 0). Counted on the rare
+// path only; see OverflowsSoFar in formula.h.
+inline thread_local unsigned long overflowCount = 0;
+
+inline double OverflowGivesZero() {
+  ++overflowCount;
+  return 0;
+}
+
 // The fault rule holds for infinite arguments as for finite ones: an argument outside the
 // domain, or a value that overflows, gives 0. So sin, cos and tan of either infinity, exp of
 // +infinity, sqr and the logarithms of -infinity are 0; sqr, the logarithms and abs of
@@ -103,7 +113,8 @@ inline double Function(Op token, double a) {
     case Op::kSqr: return a < 0 ? 0 : std::sqrt(a);
     case Op::kExp: {
       double r = std::exp(a);
-      return std::isfinite(r) ? r : ZeroUnlessNaN(a);
+      if (std::isfinite(r)) return r;
+      return a > 0 && std::isfinite(a) ? OverflowGivesZero() : ZeroUnlessNaN(a);
     }
     case Op::kLog: return a > 0 ? std::log(a) : ZeroUnlessNaN(a);
     case Op::kLgg: return a > 0 ? std::log(a) / kLn10Divisor : ZeroUnlessNaN(a);
@@ -120,9 +131,9 @@ inline double Function(Op token, double a) {
 inline double IntegerDivide(double a, double b) {
   auto ia = ToInt32(a);
   auto ib = ToInt32(b);
-  if (!ia || !ib || *ib == 0) return 0;
+  if (!ia || !ib || *ib == 0) return OverflowGivesZero();
   int64_t q = static_cast<int64_t>(*ia) / static_cast<int64_t>(*ib);
-  if (q > 2147483647) return 0;  // -2147483648 \ -1 overflows the 32-bit result
+  if (q > 2147483647) return OverflowGivesZero();  // -2147483648 \ -1 overflows 32 bits
   return static_cast<double>(q);
 }
 
@@ -132,13 +143,13 @@ inline double Power(double a, double b) {
   if (a == 0 && b < 0) return 0;
   double r = (b >= 2 && b <= 8 && b == std::trunc(b)) ? PowSmallInt(a, static_cast<int>(b))
                                                       : StdPow(a, b);
-  return std::isfinite(r) ? r : 0;
+  return std::isfinite(r) ? r : OverflowGivesZero();
 }
 
 // a^n for a constant n = 2..8: Power(a, n) without the tests that n has passed already.
 inline double PowerConstInt(double a, int n) {
   double r = PowSmallInt(a, n);
-  return (std::isfinite(r) || !std::isfinite(a)) ? r : 0;
+  return (std::isfinite(r) || !std::isfinite(a)) ? r : OverflowGivesZero();
 }
 
 inline double Operate(double a, Op op, double b) {

@@ -258,6 +258,7 @@ std::optional<double> AskEndValue(Dialogs& dialogs, std::string_view prompt,
 }
 
 void RunSpline(MethodContext& ctx, const SplineMethod& method) {
+  if (!TableFitsOrTell(ctx, LeastNodeCount(ctx.input))) return;  // before reading it
   const FunctionTable t = ParseFunctionTable(ctx.input);
   if (!CheckTableOrTell(ctx, t, method.minPoints, method.tableMessage)) return;
   if (!TableFitsOrTell(ctx, t.x.size())) return;

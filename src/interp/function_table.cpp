@@ -103,6 +103,23 @@ FunctionTable ParseHermiteTable(std::string_view text) {
   return t;
 }
 
+size_t LeastNodeCount(std::string_view text) {
+  size_t count = 0;
+  bool inRun = false;
+  for (char c : text) {
+    if (c == '\r' || c == '\n') {
+      if (count > 0) break;
+      inRun = false;
+    } else if (c == ' ' || c == ',') {
+      inRun = false;
+    } else if (!inRun) {
+      inRun = true;
+      ++count;
+    }
+  }
+  return count;
+}
+
 bool TableFits(const FunctionTable& table, int minPoints, bool withDerivatives) {
   const size_t count = table.x.size();
   if (table.y.size() != count) return false;

@@ -43,6 +43,12 @@ inline constexpr std::string_view kHermiteTableMessage =
 inline constexpr std::string_view kFourPointTableMessage =
     "函数表中，变量x与函数值f(x)没有一一对应或数据太少，请重新输入！";
 
+// A quick lower bound of the number of nodes, counted without reading the entries: the runs
+// of characters other than blanks and commas on the first line that holds one (each lies in
+// an entry of its own; a comma next to a blank adds an empty entry). Lets a method refuse a
+// huge table before reading it.
+size_t LeastNodeCount(std::string_view text);
+
 // Whether every row of the table has as many entries as the nodes (the derivative row
 // only when `withDerivatives`) and there are at least `minPoints` nodes.
 bool TableFits(const FunctionTable& table, int minPoints, bool withDerivatives = false);

@@ -98,6 +98,7 @@ bool SolveNormalEquations(const Matrix& A, Vector& x, const Vector& b, int k, Sk
 }
 
 void CMinRideCurve(MethodContext& ctx) {
+  if (!TableFitsOrTell(ctx, LeastNodeCount(ctx.input))) return;  // before reading it
   const FunctionTable t = ParseFunctionTable(ctx.input);
   if (!CheckTableOrTell(ctx, t, 3)) return;
   if (!TableFitsOrTell(ctx, t.x.size())) return;

@@ -51,6 +51,7 @@ void EvaluatePiece(MethodContext& ctx, const std::vector<std::string>& pieces,
 }  // namespace
 
 void cSubsectionLInS(MethodContext& ctx) {
+  if (!TableFitsOrTell(ctx, LeastNodeCount(ctx.input))) return;  // before reading it
   const FunctionTable t = ParseFunctionTable(ctx.input);
   if (!CheckTableOrTell(ctx, t, 2)) return;
   if (!TableFitsOrTell(ctx, t.x.size())) return;
@@ -79,6 +80,7 @@ void cSubsectionLInS(MethodContext& ctx) {
 }
 
 void cSubsectionPInS(MethodContext& ctx) {
+  if (!TableFitsOrTell(ctx, LeastNodeCount(ctx.input))) return;  // before reading it
   const FunctionTable t = ParseFunctionTable(ctx.input);
   if (!CheckTableOrTell(ctx, t, 3)) return;
   if (!TableFitsOrTell(ctx, t.x.size())) return;

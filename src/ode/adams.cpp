@@ -33,16 +33,18 @@ Columns SolveAdams(const FormulaXY& f, const Grid& grid, std::span<const double>
   // The implicit predictor and f at it keep their last values when a statement fails.
   double yp = 0, f1 = 0;
   for (int i = 4; i <= n; ++i) {
-    SetIfFinite(A[i],
-                (37 * Fs[i - 3] + (55 * Fs[i - 1] - 59 * Fs[i - 2]) - 9 * Fs[i - 4]) * h / 24 +
-                    A[i - 1]);
+    const unsigned long overflows = OverflowsSoFar();
+    bool ok = SetIfFinite(
+        A[i],
+        (37 * Fs[i - 3] + (55 * Fs[i - 1] - 59 * Fs[i - 2]) - 9 * Fs[i - 4]) * h / 24 + A[i - 1]);
     Fs[i] = F(f, X[i], A[i]);
 
-    SetIfFinite(yp, (37 * G[i - 3] + (55 * G[i - 1] - 59 * G[i - 2]) - 9 * G[i - 4]) * h / 24 +
-                        M[i - 1]);
-    SetToF(f1, f, X[i], yp);
-    SetIfFinite(M[i], (19 * G[i - 1] + 9 * f1 - 5 * G[i - 2] + G[i - 3]) * h / 24 + M[i - 1]);
+    ok &= SetIfFinite(
+        yp, (37 * G[i - 3] + (55 * G[i - 1] - 59 * G[i - 2]) - 9 * G[i - 4]) * h / 24 + M[i - 1]);
+    ok &= SetToF(f1, f, X[i], yp);
+    ok &= SetIfFinite(M[i], (19 * G[i - 1] + 9 * f1 - 5 * G[i - 2] + G[i - 3]) * h / 24 + M[i - 1]);
     G[i] = F(f, X[i], M[i]);
+    c.NoteStep(i, ok && OverflowsSoFar() == overflows);
   }
   return c;
 }

@@ -16,10 +16,12 @@ Columns SolveEuler(const FormulaXY& f, const Grid& grid, double y0) {
   double yp = 0, yc = 0;
   for (int i = 1; i <= n; ++i) {
     const double x = X[i - 1];
-    SetIfFinite(E[i], h * F(f, x, E[i - 1]) + E[i - 1]);
-    SetIfFinite(yp, h * F(f, x, P[i - 1]) + P[i - 1]);
-    SetIfFinite(yc, h * F(f, X[i], yp) + P[i - 1]);
-    SetIfFinite(P[i], (yp + yc) / 2);
+    const unsigned long overflows = OverflowsSoFar();
+    bool ok = SetIfFinite(E[i], h * F(f, x, E[i - 1]) + E[i - 1]);
+    ok &= SetIfFinite(yp, h * F(f, x, P[i - 1]) + P[i - 1]);
+    ok &= SetIfFinite(yc, h * F(f, X[i], yp) + P[i - 1]);
+    ok &= SetIfFinite(P[i], (yp + yc) / 2);
+    c.NoteStep(i, ok && OverflowsSoFar() == overflows);
   }
   return c;
 }

@@ -31,9 +31,17 @@ struct Grid {
 };
 Grid MakeGrid(double a, double b, int n);
 
-// The two columns of a window's table, each indexed 0..n.
+// The two columns of a window's table, each indexed 0..n, and the first grid index whose
+// step had a statement fail or an evaluation of f hide an overflow (-1: none), recorded by
+// the solvers as they go.
 struct Columns {
   std::vector<double> first, second;
+  int firstFailure = -1;
+
+  // Records step i when one of its statements failed (`ok` false).
+  void NoteStep(int i, bool ok) {
+    if (!ok && firstFailure < 0) firstFailure = i;
+  }
 };
 
 // Euler: E(i) = h·f(X(i−1), E(i−1)) + E(i−1); the predictor-corrector beside it.
@@ -46,6 +54,11 @@ Columns SolveAdams(const FormulaXY& f, const Grid& grid, std::span<const double>
 
 // The number of starting values the Adams window asks for on a grid of n parts.
 int AdamsStartCount(int n);
+
+// The warning shown after a table whose step at index `columns.firstFailure` failed (an
+// overflow, a division by zero): "从 x = X 起计算溢出，此后的函数值不可信！" with X as the table
+// prints it; empty when every step was computed.
+std::string OverflowWarning(const Grid& grid, const Columns& columns);
 
 // The result table: a header line with "X(n)" and the two column titles, then X(i) and both
 // columns for i = 0..n; three right-aligned fields of 24 characters and CR LF per line.

@@ -23,7 +23,9 @@ FormOutcome RunOneStart(FormContext& ctx, std::string_view firstTitle,
     return outcome;
   }
   const FormulaXY f(NormalizeFormula(p->formula), "y");
-  outcome.result = ode::OdeTable(firstTitle, secondTitle, p->grid, solve(f, p->grid, *y0));
+  const ode::Columns columns = solve(f, p->grid, *y0);
+  outcome.result = ode::OdeTable(firstTitle, secondTitle, p->grid, columns);
+  outcome.warning = ode::OverflowWarning(p->grid, columns);
   return outcome;
 }
 
@@ -51,8 +53,9 @@ FormOutcome RunAdams(FormContext& ctx) {
     starts.push_back(*y);
   }
   const FormulaXY f(NormalizeFormula(p->formula), "y");
-  outcome.result = ode::OdeTable("阿达姆斯外插公式Y(n)", "阿达姆斯内插公式Y(n)", p->grid,
-                                 ode::SolveAdams(f, p->grid, starts));
+  const ode::Columns columns = ode::SolveAdams(f, p->grid, starts);
+  outcome.result = ode::OdeTable("阿达姆斯外插公式Y(n)", "阿达姆斯内插公式Y(n)", p->grid, columns);
+  outcome.warning = ode::OverflowWarning(p->grid, columns);
   return outcome;
 }
 

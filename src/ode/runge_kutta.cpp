@@ -22,15 +22,17 @@ Columns SolveRungeKutta(const FormulaXY& f, const Grid& grid, double y0) {
     // The stage points are h/2 + x and h + x, not grid points.
     const double x = X[i - 1];
     const double y3 = R3[i - 1], y4 = R4[i - 1];
-    SetToF(a1, f, x, y3);
-    SetToF(b1, f, x, y4);
-    SetToF(a2, f, h / 2 + x, h * a1 / 2 + y3);
-    SetToF(b2, f, h / 2 + x, h * b1 / 2 + y4);
-    SetToF(a3, f, h + x, (2 * a2 - a1) * h + y3);
-    SetToF(b3, f, h / 2 + x, h * b2 / 2 + y4);
-    SetIfFinite(R3[i], (4 * a2 + a1 + a3) * h / 6 + y3);
-    SetToF(b4, f, h + x, h * b3 + y4);
-    SetIfFinite(R4[i], (b2 + b3 + b2 + b3 + b1 + b4) * h / 6 + y4);
+    const unsigned long overflows = OverflowsSoFar();
+    bool ok = SetToF(a1, f, x, y3);
+    ok &= SetToF(b1, f, x, y4);
+    ok &= SetToF(a2, f, h / 2 + x, h * a1 / 2 + y3);
+    ok &= SetToF(b2, f, h / 2 + x, h * b1 / 2 + y4);
+    ok &= SetToF(a3, f, h + x, (2 * a2 - a1) * h + y3);
+    ok &= SetToF(b3, f, h / 2 + x, h * b2 / 2 + y4);
+    ok &= SetIfFinite(R3[i], (4 * a2 + a1 + a3) * h / 6 + y3);
+    ok &= SetToF(b4, f, h + x, h * b3 + y4);
+    ok &= SetIfFinite(R4[i], (b2 + b3 + b2 + b3 + b1 + b4) * h / 6 + y4);
+    c.NoteStep(i, ok && OverflowsSoFar() == overflows);
   }
   return c;
 }

@@ -17,9 +17,11 @@ inline double F(const FormulaXY& f, double x, double y) {
 }
 
 // The statement k = f(x, y): skipped (k keeps its value) when an argument's arithmetic failed;
-// otherwise k takes f's value as the evaluator gives it.
-inline void SetToF(double& k, const FormulaXY& f, double x, double y) {
-  if (std::isfinite(x) && std::isfinite(y)) k = f.Evaluate(x, y);
+// otherwise k takes f's value as the evaluator gives it. Returns whether it was done.
+inline bool SetToF(double& k, const FormulaXY& f, double x, double y) {
+  if (!std::isfinite(x) || !std::isfinite(y)) return false;
+  k = f.Evaluate(x, y);
+  return true;
 }
 
 }  // namespace tessaly::ode

@@ -41,4 +41,10 @@ std::string OdeTable(std::string_view firstTitle, std::string_view secondTitle,
   return out;
 }
 
+std::string OverflowWarning(const Grid& grid, const Columns& columns) {
+  if (columns.firstFailure < 0) return {};
+  return "从 x = " + PlainNumberText(grid.x[columns.firstFailure]) +
+         " 起计算溢出，此后的函数值不可信！";
+}
+
 }  // namespace tessaly::ode

@@ -84,6 +84,9 @@ TEST(Cli, UnreadableInputAndFailedWritesEndWithOneLine) {
                    formula, full, err3),
             1);
   EXPECT_NE(err3.str().find("\ntessaly-cli: cannot write the output\n"), std::string::npos);
+  // A box log that cannot be written fails too.
+  std::istringstream noInput;
+  EXPECT_EQ(RunCli({"run", "UsDi_Euler.Command1", "--field", "Text1=x"}, noInput, err3, full), 1);
 }
 
 TEST(Cli, InputIsLoadedAndCheckedAsTheWindowDoes) {

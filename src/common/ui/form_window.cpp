@@ -240,6 +240,8 @@ void FormWindow::Apply(FormOutcome outcome) {
     if (QLineEdit* box = TextBox(name)) box->setFocus();
     else if (QComboBox* list = List(name)) list->setFocus();
   }
+  if (!outcome.warning.empty())
+    dialogs_->MsgBox(outcome.warning, MsgButtons::Ok, MsgIcon::Exclamation);
 }
 
 // A long text (an ODE table has up to 32 769 lines) would hold the window while the box builds

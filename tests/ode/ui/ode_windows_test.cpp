@@ -152,6 +152,14 @@ TEST_F(OdeWindows, EachSolverWindowRunsItsButton) {
     EXPECT_EQ(dialogs.Messages().size(), 1u);
     EXPECT_EQ(dialogs.AnswersLeft(), 0u);
     EXPECT_EQ(w->ResultText(), c.table);
+
+    // y/x divides by 0 at x = 0: a warning follows the table.
+    w->TextBox("Text1")->setText("y/x");
+    w->TextBox("Text4")->setText("4");
+    dialogs = ScriptedDialogs({"1", "1", "1", "1"});
+    QTest::mouseClick(w->Button(), Qt::LeftButton);
+    EXPECT_EQ(dialogs.Messages().at(0), std::string("从 x = ") + (c.name[5] == 'A' ? "1" : "0.25") +
+                                            " 起计算溢出，此后的函数值不可信！");
   }
 }
 
