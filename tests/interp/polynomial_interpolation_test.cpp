@@ -47,6 +47,9 @@ TEST(cLinerInsert, ReportValueAndPlot) {
   // An x too large for a double fails to read and stays 0.
   EXPECT_EQ(RunInsertValue("cLinerInsert", "1 3\r\n2 6", {"-1e999", "no"}).report,
             RunInsertValue("cLinerInsert", "1 3\r\n2 6", {"0", "no"}).report);
+  // Tabs separate the two points' entries like blanks.
+  EXPECT_EQ(RunInsertValue("cLinerInsert", "\t1\t3\r\n2\t\t6", {"0", "no"}).report,
+            RunInsertValue("cLinerInsert", "1 3\r\n2 6", {"0", "no"}).report);
 
   // Equal nodes: both coefficients stay 0, and the user is told.
   auto equal = RunInsertValue("cLinerInsert", "1 1\r\n2 6", {"", "no"});
