@@ -4,6 +4,7 @@
 
 #include <QClipboard>
 #include <QFocusEvent>
+#include <QFontInfo>
 #include <QMenuBar>
 #include <QRegularExpression>
 #include <QStatusBar>
@@ -432,6 +433,17 @@ TEST_F(WorksheetFrame, FontBackColourAndDefaultLook) {
     EXPECT_FALSE(pane->font().underline());
     EXPECT_EQ(pane->palette().color(QPalette::Base), QApplication::palette().color(QPalette::Base));
   }
+  // The dialog opens on the font the pane shows, so 确定 without a change keeps it.
+  const QString shownFamily = QFontInfo(w->Text1()->font()).family();
+  choosers.font.reset();
+  Trigger(*w, "FormatStyle");
+  ASSERT_TRUE(choosers.fontShown);
+  EXPECT_EQ(choosers.fontShown->font.family(), shownFamily);
+  EXPECT_EQ(choosers.fontShown->font.pointSize(), 9);
+  choosers.font = choosers.fontShown;
+  Trigger(*w, "FormatStyle");
+  for (QWidget* pane : {w->Text1(), static_cast<QWidget*>(w->Text2())})
+    EXPECT_EQ(QFontInfo(pane->font()).family(), shownFamily);
 
   // The formula window keeps the chosen font name.
   std::unique_ptr<Worksheet> ultra(CreateUltra(Services()));
