@@ -41,4 +41,19 @@ std::string OdeTable(std::string_view firstTitle, std::string_view secondTitle,
   return out;
 }
 
+std::string OdeCsv(std::string_view firstTitle, std::string_view secondTitle, const Grid& grid,
+                   const Columns& columns) {
+  std::string out = "X(n),";
+  out.append(firstTitle).append(",").append(secondTitle).append(kCrLf);
+  for (size_t i = 0; i <= static_cast<size_t>(grid.n); ++i) {
+    AppendPlainNumberText(out, grid.x[i]);
+    out += ',';
+    AppendPlainNumberText(out, columns.first[i]);
+    out += ',';
+    AppendPlainNumberText(out, columns.second[i]);
+    out += kCrLf;
+  }
+  return out;
+}
+
 }  // namespace tessaly::ode

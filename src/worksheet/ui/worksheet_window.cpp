@@ -13,6 +13,7 @@
 #include "common/ui/app_windows.h"
 #include "common/ui/clock_text.h"
 #include "common/ui/fonts.h"
+#include "common/ui/formula_hint_balloon.h"
 #include "common/ui/twips.h"
 #include "common/text_encoding.h"
 #include "common/file_text.h"
@@ -244,6 +245,8 @@ void Worksheet::RunMethod(const MethodEntry& method) {
     return;
   }
   sync();
+  // The one-line input pane holds a formula.
+  if (text1Line_) ShowFormulaHint(text1Line_, InputText());
 }
 
 }  // namespace tessaly
