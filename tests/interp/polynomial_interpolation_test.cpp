@@ -105,6 +105,9 @@ TEST(cSubsectionLInS, PiecesAndThePieceChosenAtEachSideOfTheMidpoint) {
             "函数式 F(x) 在 x=1.6 的近似值为：\r\n"
             "    F(1.6)=2.8\r\n");
   EXPECT_EQ(after.plotRequests, 0);
+  // Exactly at the midpoint the piece to its left still holds.
+  EXPECT_EQ(RunInsertValue("cSubsectionLInS", kSquares, {"1.5", "no"}).report,
+            pieces + "\r\n函数式 F(x) 在 x=1.5 的近似值为：\r\n    F(1.5)=1.5\r\n");
 
   // Negative nodes after clean-up B: x plus the magnitude.
   auto negative = RunInsertValue("cSubsectionLInS", "-2 -1\r\n3 -5", {"", "no"});
