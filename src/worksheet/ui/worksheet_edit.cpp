@@ -86,6 +86,9 @@ void Worksheet::ChooseFont() {
   const QFont paneFont = Text1()->font();
   const QFontInfo shown(paneFont);
   QFont start(shown.family());
+  // The style by the name the family gives it ("Regular"): a weight alone can miss every
+  // style of the family, and the dialog then starts on its first style (often Bold).
+  start.setStyleName(shown.styleName());
   start.setPointSizeF(shown.pointSizeF());
   start.setWeight(paneFont.weight());
   start.setItalic(paneFont.italic());
