@@ -1,6 +1,6 @@
 // libFuzzer target of the expression engine: NormalizeFormula, EvaluateFormula (free
 // function and compiled Formula, on the canonical text and on the raw bytes),
-// EvaluateFormulaXY and EvaluateConstantText must not crash, hang or blow up on any input,
+// EvaluateFormulaXY, EvaluateConstantText and the formula hints must not crash, hang or blow up on any input,
 // and, for inputs short enough to scan literally, must agree with the literal scan of
 // tests/support (a difference aborts).
 //
@@ -16,6 +16,7 @@
 #include <string_view>
 
 #include "expr/formula.h"
+#include "expr/formula_hints.h"
 #include "support/literal_scan.h"
 
 namespace {
@@ -62,6 +63,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   double xy = tessaly::EvaluateFormulaXY(canonical, x, yName, -x);
   std::string entry(typed);
   double constant = tessaly::EvaluateConstantText(entry);
+  // The hint of the windows: none, or one that starts as every hint does.
+  const std::string hint = tessaly::FormulaHint(typed);
+  if (!hint.empty() && hint.rfind("提示：", 0) != 0) std::abort();
 
   // The literal scan is slow (it rescans at every step); compare on short inputs only.
   if (typed.size() <= 256) {

@@ -10,7 +10,7 @@ bool FormulaAndBoundsFilled(const FormFields& fields) {
 }
 
 std::vector<FormControl> FormulaAndBounds() {
-  return {{"Text1", ""}, {"Text2", ""}, {"Text3", ""}};
+  return {{"Text1", "", {}, 0, 0, true}, {"Text2", ""}, {"Text3", ""}};
 }
 
 FormCommand Command(const char* window, const char* control, const char* caption,

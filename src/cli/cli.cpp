@@ -27,7 +27,7 @@ constexpr const char* kUsage =
     "       tessaly-cli run WINDOW.ITEM [--input FILE] [--answer TEXT]... [--digits N]\n"
     "                   [--plot FILE.png|FILE.svg [--step K]] [--lf]\n"
     "       tessaly-cli run WINDOW.BUTTON [--field NAME=VALUE]... [--answer TEXT]...\n"
-    "                   [--plot FILE.png|FILE.svg] [--colour RRGGBB] [--lf]\n"
+    "                   [--plot FILE.png|FILE.svg] [--colour RRGGBB] [--csv FILE] [--lf]\n"
     "       tessaly-cli controls WINDOW.BUTTON\n"
     "       tessaly-cli eval FORMULA [X [Y]]\n"
     "       tessaly-cli help [WINDOW]\n";

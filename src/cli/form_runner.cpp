@@ -1,6 +1,7 @@
 #include "cli/form_runner.h"
 
 #include <charconv>
+#include <fstream>
 #include <optional>
 #include <ostream>
 
@@ -36,6 +37,16 @@ std::optional<Rgb> ReadColour(std::string_view text) {
   return colour;
 }
 
+// Writes the table's comma-separated values to `file`; 0, or 1 after a one-line reason.
+int WriteCsvFile(const std::string& csv, const std::string& file, std::ostream& err) {
+  std::ofstream out(file, std::ios::binary | std::ios::trunc);
+  if (out) out.write(csv.data(), static_cast<std::streamsize>(csv.size()));
+  if (out) out.close();
+  if (out) return 0;
+  err << "tessaly-cli: cannot write " << file << "\n";
+  return 1;
+}
+
 std::string ControlList(const FormCommand& command) {
   std::string names;
   for (const FormControl& c : command.controls) names += (names.empty() ? "" : ", ") + c.name;
@@ -49,6 +60,7 @@ int RunFormCommand(const FormCommand& command, const std::vector<std::string>& a
   FormFields fields(command.controls);
   std::vector<std::string> answers;
   std::string plotFile;
+  std::string csvFile;
   AppState app;  // the plot colour starts black, as in the program
   bool lf = false;
   for (size_t i = first; i < args.size(); ++i) {
@@ -78,6 +90,8 @@ int RunFormCommand(const FormCommand& command, const std::vector<std::string>& a
     } else if (a == "--plot" && hasValue) {
       plotFile = args[++i];
       if (plotFile.empty()) return UsageError(err, kEmptyPlotFileMessage);
+    } else if (a == "--csv" && hasValue) {
+      csvFile = args[++i];
     } else if (a == "--colour" && hasValue) {
       // The plot colour the calculus menu window would have set.
       const std::optional<Rgb> colour = ReadColour(args[++i]);
@@ -93,6 +107,8 @@ int RunFormCommand(const FormCommand& command, const std::vector<std::string>& a
     }
   }
   if (!plotFile.empty() && !writePlot) return UsageError(err, kNoPicturesMessage);
+  if (!csvFile.empty() && !command.csvTable)
+    return UsageError(err, command.Key() + " gives no table; --csv is for the ODE commands");
   if (!command.Enabled(fields))
     return UsageError(err, command.Key() + " is disabled for these fields (the window keeps " +
                                command.control + " disabled while a box it needs is blank)");
@@ -115,6 +131,12 @@ int RunFormCommand(const FormCommand& command, const std::vector<std::string>& a
     if (!outcome.picture)
       err << "tessaly-cli: nothing was drawn; " << plotFile << " was not written\n";
     else if (int code = WritePlotFile(*outcome.picture, plotFile, writePlot, err))
+      return code;
+  }
+  if (!csvFile.empty()) {
+    if (!outcome.csv)
+      err << "tessaly-cli: no table was computed; " << csvFile << " was not written\n";
+    else if (int code = WriteCsvFile(outcome.csv(), csvFile, err))
       return code;
   }
   // A fresh window's result box is empty; a command that stops early leaves it so.

@@ -1,6 +1,7 @@
 // tessaly-cli's runner of the calculus and ODE window commands: the window's controls are
 // set with --field NAME=VALUE, its boxes answered with --answer, the plot colour set with
-// --colour RRGGBB, and the result box's text goes to standard output.
+// --colour RRGGBB, and the result box's text goes to standard output; --csv FILE writes an
+// ODE table as comma-separated values.
 #pragma once
 
 #include <iosfwd>

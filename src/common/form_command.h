@@ -24,6 +24,8 @@ struct FormControl {
   std::vector<std::string> items = {};  // a drop-down list's items; empty for a text box
   // A text box held in range while typing (both 0: free text): see HeldInRange.
   int min = 0, max = 0;
+  // A text box holding a formula: the window hints at notation the language reads otherwise.
+  bool formula = false;
 
   bool IsList() const { return !items.empty(); }
 };
@@ -52,6 +54,8 @@ struct FormOutcome {
   // A warning box (OK, exclamation icon) shown once the result box holds the new text, for
   // a result that is not to be trusted; empty: none.
   std::string warning;
+  // The result as comma-separated values, made on demand (the ODE tables); empty: none.
+  std::function<std::string()> csv;
 };
 
 struct FormContext {
@@ -68,6 +72,8 @@ struct FormCommand {
   // Whether the window keeps the button enabled for these texts (empty: always).
   std::function<bool(const FormFields&)> enabled;
   std::function<FormOutcome(FormContext&)> run;
+  // Whether the command's result is a table that can be exported as comma-separated values.
+  bool csvTable = false;
 
   std::string Key() const { return window + "." + control; }
   const FormControl* Control(std::string_view name) const;

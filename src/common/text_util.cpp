@@ -1,5 +1,6 @@
 #include "common/text_util.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstring>
 
@@ -18,6 +19,12 @@ std::string_view TrimTrailingBlanks(std::string_view s) {
 }
 
 std::string_view TrimBlanks(std::string_view s) { return TrimTrailingBlanks(TrimLeadingBlanks(s)); }
+
+std::string TabsAsBlanks(std::string_view s) {
+  std::string out(s);
+  std::replace(out.begin(), out.end(), '\t', ' ');
+  return out;
+}
 
 std::string ReplaceAll(std::string_view s, std::string_view from, std::string_view to) {
   if (from.empty()) return std::string(s);

@@ -13,6 +13,10 @@ std::string_view TrimBlanks(std::string_view s);
 std::string_view TrimLeadingBlanks(std::string_view s);
 std::string_view TrimTrailingBlanks(std::string_view s);
 
+// The text with every tab turned into a blank: the readers of typed tables (matrix text,
+// vectors, function tables) separate entries typed with the Tab key like blanks.
+std::string TabsAsBlanks(std::string_view s);
+
 // Replaces every non-overlapping occurrence of from by to in one left-to-right pass;
 // text produced by a replacement is not scanned again.
 std::string ReplaceAll(std::string_view s, std::string_view from, std::string_view to);

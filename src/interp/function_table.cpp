@@ -42,7 +42,8 @@ double EntryValue(std::string_view entry) {
 
 // Reads `rows` rows of the marked-up text into `out`, in order.
 void ReadRows(std::string_view text, std::vector<std::vector<double>*> out) {
-  std::string s = (TextBuilder() << "#" << TrimLeadingBlanks(text) << "#").Take();
+  const std::string untabbed = TabsAsBlanks(text);
+  std::string s = (TextBuilder() << "#" << TrimLeadingBlanks(untabbed) << "#").Take();
   MarkLineBreaks(s);
   s = CollapseRowMarks(BlanksToCommas(std::move(s)));
   s = ReplaceAll(s, "#,", "#");
@@ -136,7 +137,8 @@ bool CheckTableOrTell(MethodContext& ctx, const FunctionTable& table, int minPoi
 }
 
 TwoPointTable ReadTwoPointTable(std::string_view text) {
-  std::string s = (TextBuilder() << TrimLeadingBlanks(text) << "#").Take();
+  const std::string untabbed = TabsAsBlanks(text);
+  std::string s = (TextBuilder() << TrimLeadingBlanks(untabbed) << "#").Take();
   MarkLineBreaks(s);
   s = BlanksToCommas(std::move(s));
   s = ReplaceAll(s, "#,", "#");

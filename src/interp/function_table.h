@@ -4,7 +4,7 @@
 //
 // Text format: row 1 holds the nodes x, row 2 the values f(x), row 3 (Hermite only) the
 // derivative values f'(x), one row per line (blank lines anywhere are ignored; further rows
-// too). Entries are separated by a run of blanks or by one comma; each entry is a constant
+// too). Entries are separated by a run of blanks (a tab counts as a blank) or by one comma; each entry is a constant
 // formula read with EvaluateConstantText, so 1/3 or sqr(2) are valid entries.
 #pragma once
 

@@ -51,7 +51,7 @@ void StrictMatrixJudge(MethodContext& ctx);
 // element replaces the one found, so the first maximum wins.
 int ArgMaxIndex(const Vector& v, int lo, int hi);
 
-// The vector typed on the first line of text: entries separated by blanks, each read with
+// The vector typed on the first line of text: entries separated by blanks (a tab counts as one), each read with
 // EvaluateConstantText. Commas do not separate entries.
 Vector ReadVectorText(std::string_view text);
 

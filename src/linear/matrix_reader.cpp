@@ -113,7 +113,8 @@ void CollapseBlanks(const char* text, size_t n, Stage& next, bool& doubledCommas
 // The whole text made ready for cutting into rows: blanks collapsed, line breaks turned
 // into "#" separators, a closing "#" appended and runs of separators collapsed.
 std::string PrepareText(std::string_view text, bool& doubledCommas) {
-  std::string s(TrimBlanks(text));
+  std::string s = TabsAsBlanks(text);
+  s = std::string(TrimBlanks(s));
   s.push_back('#');  // room for the closing separator
   PlainOutput output{s.data()};
   SeparatorRunsStage runs{output};

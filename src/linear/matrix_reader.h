@@ -8,7 +8,7 @@
 namespace tessaly {
 
 // Augmented form: fills m (created by the caller with n rows and n + 1 columns) from text.
-// Rows are separated by line breaks or "#", entries by blanks or commas; each entry is a
+// Rows are separated by line breaks or "#", entries by blanks (a tab counts as one) or commas; each entry is a
 // formula read with EvaluateConstantText. Never shows a message.
 void ReadMatrixText(Matrix& m, int n, std::string_view text);
 

@@ -83,7 +83,8 @@ double ReferenceTwoNorm(const Matrix& a, int n) {
 }  // namespace
 
 Vector ReadVectorText(std::string_view text) {
-  std::string_view t = TrimBlanks(text);
+  const std::string untabbed = TabsAsBlanks(text);
+  std::string_view t = TrimBlanks(untabbed);
   while (!t.empty() && (t.front() == ' ' || t.front() == '\r' || t.front() == '\n'))
     t.remove_prefix(1);
   std::string s = ReplaceAll(t, "         ", " ");

@@ -65,4 +65,10 @@ std::string OverflowWarning(const Grid& grid, const Columns& columns);
 std::string OdeTable(std::string_view firstTitle, std::string_view secondTitle,
                      const Grid& grid, const Columns& columns);
 
+// The same table as comma-separated values for a spreadsheet: a header row with the three
+// titles, then X(i) and both columns for i = 0..n in the plain number text (15 significant
+// digits), CR LF after every row. The titles hold no comma or quote, so nothing is quoted.
+std::string OdeCsv(std::string_view firstTitle, std::string_view secondTitle, const Grid& grid,
+                   const Columns& columns);
+
 }  // namespace tessaly::ode

@@ -7,7 +7,7 @@
 namespace tessaly::ode {
 
 std::vector<FormControl> OdeControls() {
-  return {{"Text1", ""}, {"Text2", ""}, {"Text3", ""}, {"Text4", "2", {}, 1, kMaxParts}};
+  return {{"Text1", "", {}, 0, 0, true}, {"Text2", ""}, {"Text3", ""}, {"Text4", "2", {}, 1, kMaxParts}};
 }
 
 int Parts(std::string_view text) {

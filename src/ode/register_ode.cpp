@@ -1,4 +1,6 @@
 // The buttons of the three ODE windows.
+#include <memory>
+#include <utility>
 #include <vector>
 
 #include "catalog/families.h"
@@ -10,6 +12,17 @@ namespace {
 
 using ode::OdeProblem;
 using OneStartSolver = ode::Columns (*)(const FormulaXY&, const ode::Grid&, double);
+
+// The table as the result box shows it, and as comma-separated values on demand.
+void SetTable(FormOutcome& outcome, std::string_view firstTitle, std::string_view secondTitle,
+              const ode::Grid& grid, ode::Columns columns) {
+  outcome.result = ode::OdeTable(firstTitle, secondTitle, grid, columns);
+  outcome.warning = ode::OverflowWarning(grid, columns);
+  auto kept = std::make_shared<const std::pair<ode::Grid, ode::Columns>>(grid, std::move(columns));
+  outcome.csv = [kept, first = std::string(firstTitle), second = std::string(secondTitle)] {
+    return ode::OdeCsv(first, second, kept->first, kept->second);
+  };
+}
 
 // The Euler and Runge-Kutta windows: one starting value at a.
 FormOutcome RunOneStart(FormContext& ctx, std::string_view firstTitle,
@@ -23,9 +36,7 @@ FormOutcome RunOneStart(FormContext& ctx, std::string_view firstTitle,
     return outcome;
   }
   const FormulaXY f(NormalizeFormula(p->formula), "y");
-  const ode::Columns columns = solve(f, p->grid, *y0);
-  outcome.result = ode::OdeTable(firstTitle, secondTitle, p->grid, columns);
-  outcome.warning = ode::OverflowWarning(p->grid, columns);
+  SetTable(outcome, firstTitle, secondTitle, p->grid, solve(f, p->grid, *y0));
   return outcome;
 }
 
@@ -53,9 +64,8 @@ FormOutcome RunAdams(FormContext& ctx) {
     starts.push_back(*y);
   }
   const FormulaXY f(NormalizeFormula(p->formula), "y");
-  const ode::Columns columns = ode::SolveAdams(f, p->grid, starts);
-  outcome.result = ode::OdeTable("阿达姆斯外插公式Y(n)", "阿达姆斯内插公式Y(n)", p->grid, columns);
-  outcome.warning = ode::OverflowWarning(p->grid, columns);
+  SetTable(outcome, "阿达姆斯外插公式Y(n)", "阿达姆斯内插公式Y(n)", p->grid,
+           ode::SolveAdams(f, p->grid, starts));
   return outcome;
 }
 
@@ -67,6 +77,7 @@ FormCommand OdeCommand(std::string window, std::string caption,
   c.caption = std::move(caption);
   c.controls = ode::OdeControls();
   c.run = run;  // no enabling rule: the button is always enabled
+  c.csvTable = true;
   return c;
 }
 

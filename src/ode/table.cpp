@@ -47,4 +47,19 @@ std::string OverflowWarning(const Grid& grid, const Columns& columns) {
          " 起计算溢出，此后的函数值不可信！";
 }
 
+std::string OdeCsv(std::string_view firstTitle, std::string_view secondTitle, const Grid& grid,
+                   const Columns& columns) {
+  std::string out = "X(n),";
+  out.append(firstTitle).append(",").append(secondTitle).append(kCrLf);
+  for (size_t i = 0; i <= static_cast<size_t>(grid.n); ++i) {
+    AppendPlainNumberText(out, grid.x[i]);
+    out += ',';
+    AppendPlainNumberText(out, columns.first[i]);
+    out += ',';
+    AppendPlainNumberText(out, columns.second[i]);
+    out += kCrLf;
+  }
+  return out;
+}
+
 }  // namespace tessaly::ode

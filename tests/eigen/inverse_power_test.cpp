@@ -120,6 +120,18 @@ TEST(MatrixFanMi, ShowsLWithItsUnitDiagonalAndUWithAnEmptyLineAfterEachRow) {
             "                  -0.619\r\n");
 }
 
+TEST(MatrixFanMi, ThreeByThreeFactorsSubtractTheSumsOfTheEarlierColumns) {
+  // A = L·U with L = 1 0 0 / 2 1 0 / 1 3 1 and U = 2 1 1 / 0 1 2 / 0 0 3: L(3, 2) is
+  // (4 - 1·1) / 1, the first factor whose sum is not empty.
+  auto run = RunEigen("MatrixFanMi", "2 1 1\r\n4 3 4\r\n2 4 10", {"3", "0.0001", "1", "1", "1"});
+  EXPECT_NE(run.report.find("下三角矩阵L(n)\r\n"
+                            "    1    0    0\r\n    2    1    0\r\n    1    3    1\r\n\r\n"
+                            "输出矩阵三角分解后的上三角矩阵U(n)\r\n"
+                            "     2     1     1\r\n\r\n     0     1     2\r\n\r\n"
+                            "     0     0     3\r\n\r\n"),
+            std::string::npos);
+}
+
 TEST(MatrixFanMi, ZeroLastPivotStopsAtTheFirstSolveKeepingTheReport) {
   // Every solve would stop on the same pivot: one message, and the command ends.
   auto run = RunEigen("MatrixFanMi", "1 2\r\n2 4", {"2", "0.0001"});

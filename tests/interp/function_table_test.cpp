@@ -27,6 +27,10 @@ TEST(ParseFunctionTable, SeparatorsBlankLinesAndEcho) {
                                                   std::string(40, ' ') + "6 \r\n7 8 9\r\n");
   EXPECT_EQ(spaced.x, plain.x);
   EXPECT_EQ(spaced.y, plain.y);
+  // A tab typed between entries separates them like a blank.
+  const FunctionTable tabbed = ParseFunctionTable("\t1\t2 \t3\t\r\n4\t\t5,6");
+  EXPECT_EQ(tabbed.x, plain.x);
+  EXPECT_EQ(tabbed.y, plain.y);
 
   // A comma next to a blank leaves an empty entry between them; entries are constant
   // formulas and the echo shows plain number texts, exponent forms included.

@@ -133,6 +133,13 @@ TEST(CMinRideCurve, FitsThatCannotBeComputedSaySo) {
             "   12\r\n"
             "法方程组的系数矩阵奇异，无法求出拟合曲线。请增加互不相同的节点x，或降低拟合曲线的次数。");
   EXPECT_EQ(equal.shown.size(), 1u);
+  // Repeated nodes that are not integers: the elimination's pivot is not exactly 0, yet
+  // there is no curve.
+  for (const auto& [table, degree] : {std::pair{"0.1 0.1 0.1\r\n1 2 3", "1"},
+                                      std::pair{"0.1 0.3 0.1 0.3\r\n1 2 3 4", "2"}}) {
+    const std::string report = RunInsertValue("CMinRideCurve", table, {degree, "yes"}).report;
+    EXPECT_TRUE(report.ends_with("请增加互不相同的节点x，或降低拟合曲线的次数。")) << table;
+  }
   // All x equal still have a mean: degree 0.
   auto mean = RunInsertValue("CMinRideCurve", "2 2 2\r\n1 2 3", {"0", "no"});
   EXPECT_NE(mean.report.find("拟合曲线为\r\n y= 2"), std::string::npos);

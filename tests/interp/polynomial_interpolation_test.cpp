@@ -47,6 +47,9 @@ TEST(cLinerInsert, ReportValueAndPlot) {
   // An x too large for a double fails to read and stays 0.
   EXPECT_EQ(RunInsertValue("cLinerInsert", "1 3\r\n2 6", {"-1e999", "no"}).report,
             RunInsertValue("cLinerInsert", "1 3\r\n2 6", {"0", "no"}).report);
+  // Tabs separate the two points' entries like blanks.
+  EXPECT_EQ(RunInsertValue("cLinerInsert", "\t1\t3\r\n2\t\t6", {"0", "no"}).report,
+            RunInsertValue("cLinerInsert", "1 3\r\n2 6", {"0", "no"}).report);
 
   // Equal nodes: both coefficients stay 0, and the user is told.
   auto equal = RunInsertValue("cLinerInsert", "1 1\r\n2 6", {"", "no"});
@@ -102,6 +105,9 @@ TEST(cSubsectionLInS, PiecesAndThePieceChosenAtEachSideOfTheMidpoint) {
             "函数式 F(x) 在 x=1.6 的近似值为：\r\n"
             "    F(1.6)=2.8\r\n");
   EXPECT_EQ(after.plotRequests, 0);
+  // Exactly at the midpoint the piece to its left still holds.
+  EXPECT_EQ(RunInsertValue("cSubsectionLInS", kSquares, {"1.5", "no"}).report,
+            pieces + "\r\n函数式 F(x) 在 x=1.5 的近似值为：\r\n    F(1.5)=1.5\r\n");
 
   // Negative nodes after clean-up B: x plus the magnitude.
   auto negative = RunInsertValue("cSubsectionLInS", "-2 -1\r\n3 -5", {"", "no"});

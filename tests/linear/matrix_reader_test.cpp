@@ -52,6 +52,8 @@ TEST(ReadMatrixText, RowAndEntrySeparatorsGiveTheSameMatrix) {
            "\r\n\r\n  1 2 3\r\n4 5 6  ",
            "1,,2,3\r\n4,,,,5,6",
            "1 2 3,\r\n,4 5 6",
+           "1\t2\t3\r\n4\t5\t6",
+           "\t1 \t2,3\t\r\n\t\t4\t\t\t5  6\t",
        })
     EXPECT_EQ(ReadAugmented(2, text), expected) << "text: " << text;
 
@@ -145,7 +147,7 @@ Rows LiteralReading(int n, int width, std::string_view text) {
     return ReplaceAll(t, ",,", ",");
   };
   std::vector<double> scratch(width + 1, 0.0);
-  std::string s = collapse(std::string(TrimBlanks(text)));
+  std::string s = collapse(std::string(TrimBlanks(TabsAsBlanks(text))));
   for (char& c : s)
     if (c == '\n' || c == '\r') c = '#';
   s = ReplaceAll(ReplaceAll(s, "#,", "#"), ",#", "#") + "#";

@@ -40,7 +40,7 @@ TEST(VectorModel, EntriesAreSeparatedByBlanksOnly) {
   ASSERT_EQ(v.Size(), 1);
   EXPECT_EQ(v(1), value);
 
-  v = ReadVectorText("\r\n\r\n 1/2  sqr(4)#7\r\n9");  // leading line breaks are skipped
+  v = ReadVectorText("\r\n\r\n\t1/2 \tsqr(4)#7\r\n9");  // leading line breaks are skipped
   ASSERT_EQ(v.Size(), 2);
   EXPECT_EQ(v(1), 0.5);
   EXPECT_EQ(v(2), 2);

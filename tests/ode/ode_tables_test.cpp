@@ -19,6 +19,7 @@ namespace {
 
 struct OdeRun {
   std::optional<std::string> table;  // the result box's new text; none: unchanged
+  std::optional<std::string> csv;    // the table as comma-separated values, if any
   std::string focus;
   std::vector<std::string> messages;
   std::vector<std::string> prompts;  // the input boxes' prompts, in order
@@ -42,6 +43,7 @@ OdeRun RunOde(const std::string& window, std::string f, std::string a, std::stri
   FormContext ctx{fields, dialogs, app};
   FormOutcome outcome = command->run(ctx);
   run.table = outcome.result;
+  if (outcome.csv) run.csv = outcome.csv();
   run.focus = outcome.focus;
   run.messages = dialogs.Messages();
   for (const ShownBox& box : dialogs.Shown()) {
@@ -80,6 +82,10 @@ TEST(UsDiEuler, TablesForOneAndTwoPartsAndAfterAnOverflow) {
             "                       0                  1.6875             1.427734375\r\n"
             "                     0.5                  1.6875         1.5169677734375\r\n"
             "                       1               1.8984375        2.03842544555664\r\n");
+  EXPECT_EQ(sloped.csv,
+            "X(n),欧拉公式Y(n),Euler预估-校正公式Y(n)\r\n"
+            "-1,1,1\r\n-0.5,1.5,1.34375\r\n0,1.6875,1.427734375\r\n"
+            "0.5,1.6875,1.5169677734375\r\n1,1.8984375,2.03842544555664\r\n");
   // y' = y·y from 1E+200: a step that overflows is skipped, its value stays 0, and the
   // predictor keeps its last value; the table is written all the same.
   EXPECT_EQ(RunOde("UsDi_Euler", "y*y", "0", "3", "3", {"1e200"}).table,

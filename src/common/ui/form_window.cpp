@@ -1,5 +1,7 @@
 #include "common/ui/form_window.h"
 
+#include <QApplication>
+#include <QClipboard>
 #include <QEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -12,7 +14,9 @@
 
 #include "common/number_text.h"
 #include "common/text_encoding.h"
+#include "common/ui/atomic_file.h"
 #include "common/ui/fonts.h"
+#include "common/ui/formula_hint_balloon.h"
 #include "common/ui/plot_view.h"
 #include "common/ui/twips.h"
 #include "common/file_text.h"
@@ -32,6 +36,12 @@ FormWindow::FormWindow(FormWindowDescription description, WindowServices service
   } else {
     ownDialogs_ = std::make_unique<QtDialogs>(this);
     dialogs_ = ownDialogs_.get();
+  }
+  if (services_.choosers) {
+    choosers_ = services_.choosers;
+  } else {
+    ownChoosers_ = std::make_unique<QtChoosers>();
+    choosers_ = ownChoosers_.get();
   }
   if (services_.app) {
     app_ = services_.app;
@@ -77,6 +87,11 @@ FormWindow::FormWindow(FormWindowDescription description, WindowServices service
     QFont f = result_->font();
     f.setFamilies(PaneFontFamilies());
     result_->setFont(f);
+    result_->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(result_, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
+      std::unique_ptr<QMenu> menu(BuildResultMenu());
+      menu->exec(result_->mapToGlobal(at));
+    });
     if (QWidget* label = labelFor(description_.resultBox)) form->addWidget(label);
     if (description_.picture)
       result_->setFixedHeight(result_->fontMetrics().lineSpacing() * description_.resultLines +
@@ -94,7 +109,7 @@ FormWindow::FormWindow(FormWindowDescription description, WindowServices service
     left->setLayout(form);
     left->setFixedWidth(TwipsToPx(description_.outerWidthTwips * 0.36, this));
     form->setContentsMargins(0, 0, 0, 0);
-    picture_ = new PlotView(this, services_.choosers, dialogs_);
+    picture_ = new PlotView(this, choosers_, dialogs_);
     outer->addWidget(left);
     outer->addWidget(picture_, 1);
   } else {
@@ -221,6 +236,8 @@ void FormWindow::Press() {
   FormContext ctx{fields, *dialogs_, *app_};
   try {
     Apply(command_->run(ctx));
+    for (const FormControl& c : command_->controls)
+      if (c.formula) ShowFormulaHint(TextBox(QString::fromStdString(c.name)), fields.Text(c.name));
   } catch (const std::bad_alloc&) {
     dialogs_->MsgBox("内存不足，计算没有完成。");
   } catch (const std::exception& e) {
@@ -231,6 +248,7 @@ void FormWindow::Press() {
 void FormWindow::Apply(FormOutcome outcome) {
   if (outcome.result && result_) {
     resultText_ = std::move(*outcome.result);
+    resultCsv_ = std::move(outcome.csv);
     shownResult_ = QString::fromStdString(PaneTextFromReport(resultText_));
     ShowResultText(shownResult_);
   }
@@ -285,6 +303,42 @@ void FormWindow::AppendResultText(qsizetype from, int generation) {
     result_->setReadOnly(description_.resultDiscardsKeys);
     resultLoading_ = false;
   });
+}
+
+QMenu* FormWindow::BuildResultMenu() {
+  QMenu* menu = result_->createStandardContextMenu();
+  menu->addSeparator();
+  const bool any = !ResultText().empty();
+  QAction* copy = menu->addAction("复制全部", this, &FormWindow::CopyWholeResult);
+  copy->setObjectName("CopyWholeResult");
+  copy->setEnabled(any);
+  QAction* save = menu->addAction("另存为…", this, &FormWindow::SaveResultAs);
+  save->setObjectName("SaveResultAs");
+  save->setEnabled(any);
+  if (command_->csvTable) {
+    QAction* csv = menu->addAction("导出为CSV…", this, &FormWindow::ExportResultCsv);
+    csv->setObjectName("ExportResultCsv");
+    csv->setEnabled(static_cast<bool>(resultCsv_));
+  }
+  return menu;
+}
+
+void FormWindow::CopyWholeResult() {
+  // The whole text, also while the box is still taking in a long one.
+  QApplication::clipboard()->setText(QString::fromStdString(PaneTextFromReport(ResultText())));
+}
+
+void FormWindow::SaveResultAs() { SaveResultFile(kFileFilter, ResultText()); }
+
+void FormWindow::ExportResultCsv() {
+  if (resultCsv_) SaveResultFile("CSV文件(*.csv);;所有文件(*.*)", resultCsv_());
+}
+
+void FormWindow::SaveResultFile(const QString& filter, const std::string& bytes) {
+  const QString name = choosers_->SaveFileName(this, filter, QString());
+  if (name.isEmpty()) return;  // Cancel: nothing to say
+  if (!WriteFileAtomically(name, QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size()))))
+    dialogs_->MsgBox("结果没有保存：文件无法写入！", MsgButtons::Ok, MsgIcon::Exclamation);
 }
 
 }  // namespace tessaly

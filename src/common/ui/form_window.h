@@ -7,8 +7,10 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <functional>
 #include <map>
 #include <memory>
 #include <string>
@@ -73,6 +75,16 @@ class FormWindow : public FixedSizeWindow {
   // The button's click: runs the command (does nothing while the button is disabled).
   void Press();
 
+  // The result box's context menu: the box's own editing commands, then 复制全部, 另存为…
+  // and, for a command whose result is a table, 导出为CSV…. The caller owns the menu.
+  QMenu* BuildResultMenu();
+  // Its commands: the whole result onto the clipboard; the result (as ResultText gives it)
+  // or the computed table as comma-separated values into a file chosen in the save dialog,
+  // written in UTF-8 by the atomic writer. A failed write says so; Cancel does nothing.
+  void CopyWholeResult();
+  void SaveResultAs();
+  void ExportResultCsv();
+
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -83,13 +95,16 @@ class FormWindow : public FixedSizeWindow {
   void Apply(FormOutcome outcome);
   void ShowResultText(const QString& text);
   void AppendResultText(qsizetype from, int generation);
+  void SaveResultFile(const QString& filter, const std::string& bytes);
 
   FormWindowDescription description_;
   const FormCommand* command_;
   WindowServices services_;
   std::unique_ptr<Dialogs> ownDialogs_;
   std::unique_ptr<AppState> ownApp_;
+  std::unique_ptr<Choosers> ownChoosers_;
   Dialogs* dialogs_;
+  Choosers* choosers_;
   AppState* app_;
 
   std::map<QString, QLineEdit*> texts_;
@@ -100,6 +115,7 @@ class FormWindow : public FixedSizeWindow {
   PlotView* picture_ = nullptr;
   std::string resultText_;  // as written, CR LF kept
   QString shownResult_;     // what the box showed when resultText_ was written
+  std::function<std::string()> resultCsv_;  // the shown table as CSV; empty: none
   int resultGeneration_ = 0;   // counts the texts given to the result box
   bool resultLoading_ = false;  // the rest of shownResult_ is still being appended
 };

@@ -95,6 +95,9 @@ QAbstractFileIconProvider* NameOnlyIconProvider();
 // "txt"; empty for a filter that is not one plain "*.ext" pattern ("所有文件(*.*)").
 QString DefaultSuffixOf(const QString& nameFilter);
 
+// The filter of the dialogs that open and save text files.
+inline const QString kFileFilter = "文本文件(*.txt);;所有文件(*.*)";
+
 // Sets up a file dialog of the worksheet windows: Qt's own dialog with the name-only icon
 // provider, the filter with its first entry selected, and for a save dialog the default
 // suffix of the selected filter (".txt" while the text-file filter is selected).

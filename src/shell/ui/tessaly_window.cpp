@@ -3,10 +3,10 @@
 #include <QCloseEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QLocale>
 #include <QTime>
 #include <QVBoxLayout>
 
+#include "common/ui/clock_text.h"
 #include "common/ui/fonts.h"
 #include "common/ui/help_window.h"
 #include "common/ui/services.h"
@@ -100,10 +100,7 @@ void Tessaly::UpdateButtons() {
 }
 
 void Tessaly::Timer1_Timer() {
-  // The system's long time format, without the time zone.
-  QString format = QLocale::system().timeFormat(QLocale::LongFormat);
-  format.remove(QLatin1Char('t'));
-  label3_->setText(QTime::currentTime().toString(format.trimmed()));
+  label3_->setText(ChineseTimeText(QTime::currentTime()));
 }
 
 void Tessaly::closeEvent(QCloseEvent* event) {

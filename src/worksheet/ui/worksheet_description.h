@@ -98,6 +98,4 @@ MethodNode MethodHeading(const QString& name, const QString& caption);
 MethodNode MethodSubmenu(const QString& name, const QString& caption,
                          std::vector<MethodNode> children);
 
-inline const QString kFileFilter = "文本文件(*.txt);;所有文件(*.*)";
-
 }  // namespace tessaly

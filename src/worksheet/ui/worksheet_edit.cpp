@@ -2,6 +2,7 @@
 // Every edit command acts on the input pane, whichever pane has the focus.
 #include <QApplication>
 #include <QClipboard>
+#include <QFontInfo>
 #include <QTextCursor>
 
 #include "common/number_text.h"
@@ -79,7 +80,21 @@ void Worksheet::Delete() {
 }
 
 void Worksheet::ChooseFont() {
-  FontChoice current{Text1()->font(), Text1()->palette().color(QPalette::Text)};
+  // The dialog starts on the font the input pane shows: the family the pane's list of
+  // families resolved to (a family that is not installed would leave the dialog on its own
+  // default), with the pane's size, style and colour.
+  const QFont paneFont = Text1()->font();
+  const QFontInfo shown(paneFont);
+  QFont start(shown.family());
+  // The style by the name the family gives it ("Regular"): a weight alone can miss every
+  // style of the family, and the dialog then starts on its first style (often Bold).
+  start.setStyleName(shown.styleName());
+  start.setPointSizeF(shown.pointSizeF());
+  start.setWeight(paneFont.weight());
+  start.setItalic(paneFont.italic());
+  start.setUnderline(paneFont.underline());
+  start.setStrikeOut(paneFont.strikeOut());
+  FontChoice current{start, Text1()->palette().color(QPalette::Text)};
   const auto choice = choosers_->ChooseFont(this, current);
   if (!choice) return;
   for (QWidget* pane : {Text1(), static_cast<QWidget*>(text2_)}) {

@@ -6,13 +6,14 @@
 #include <QDate>
 #include <QEvent>
 #include <QKeyEvent>
-#include <QLocale>
 #include <QStatusBar>
 #include <QTime>
 #include <QTimer>
 
 #include "common/ui/app_windows.h"
+#include "common/ui/clock_text.h"
 #include "common/ui/fonts.h"
+#include "common/ui/formula_hint_balloon.h"
 #include "common/ui/twips.h"
 #include "common/text_encoding.h"
 #include "common/file_text.h"
@@ -153,11 +154,8 @@ void Worksheet::BuildStatusBar() {
 }
 
 void Worksheet::UpdateDateTime() {
-  const QLocale locale = QLocale::system();
-  panel2_->setText(locale.toString(QDate::currentDate(), QLocale::ShortFormat));
-  QString format = locale.timeFormat(QLocale::LongFormat);
-  format.remove(QLatin1Char('t'));
-  panel3_->setText(QTime::currentTime().toString(format.trimmed()));
+  panel2_->setText(ChineseDateText(QDate::currentDate()));
+  panel3_->setText(ChineseTimeText(QTime::currentTime()));
 }
 
 void Worksheet::SetStatus(const QString& text) { panel1_->setText(text); }
@@ -252,6 +250,8 @@ void Worksheet::RunMethod(const MethodEntry& method) {
     return;
   }
   sync();
+  // The one-line input pane holds a formula.
+  if (text1Line_) ShowFormulaHint(text1Line_, InputText());
 }
 
 }  // namespace tessaly

@@ -4,12 +4,19 @@
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QClipboard>
+#include <QMenu>
 #include <QScrollBar>
+#include <QTemporaryDir>
+#include <QToolTip>
 #include <QTest>
 #include <QToolButton>
 #include <algorithm>
 #include <cstdio>
 #include <ctime>
+#include <memory>
+
+#include "common/file_text.h"
 
 #include "ode/ui/ode_windows.h"
 #include "shell/ui/tessaly_window.h"
@@ -220,6 +227,39 @@ TEST_F(OdeWindows, LargestTableIsShownAtOnceAndTakenInWhileTheWindowAnswers) {
   EXPECT_FALSE(w->ResultLoading());
   for (int i = 0; i < 50; ++i) QApplication::processEvents();
   EXPECT_EQ(w->ResultBox()->blockCount(), 4);
+}
+
+TEST_F(OdeWindows, ResultBoxCopiesSavesAndExportsItsTableAndTheFormulaGetsAHint) {
+  FormWindow* w = Solver("UsDi_Euler");
+  ASSERT_NE(w, nullptr);
+  const char* commands[] = {"CopyWholeResult", "SaveResultAs", "ExportResultCsv"};
+  std::unique_ptr<QMenu> before(w->BuildResultMenu());
+  for (const char* name : commands) EXPECT_FALSE(before->findChild<QAction*>(name)->isEnabled());
+
+  // "2x" reads as 2: the table of y' = 2, and a hint at the formula box.
+  w->TextBox("Text1")->setText("2x");
+  w->TextBox("Text2")->setText("0");
+  w->TextBox("Text3")->setText("1");
+  w->TextBox("Text4")->setText("1");
+  dialogs = ScriptedDialogs({"1"});
+  QTest::mouseClick(w->Button(), Qt::LeftButton);
+  EXPECT_EQ(QToolTip::text(), "提示：请写成 2*x");
+  std::unique_ptr<QMenu> after(w->BuildResultMenu());
+  for (const char* name : commands) EXPECT_TRUE(after->findChild<QAction*>(name)->isEnabled());
+
+  w->CopyWholeResult();
+  EXPECT_EQ(QApplication::clipboard()->text().toStdString(), PaneTextFromReport(w->ResultText()));
+  QTemporaryDir dir;
+  choosers.files = {dir.filePath("t.txt"), dir.filePath("t.csv"), "", dir.filePath("no/t.txt")};
+  w->SaveResultAs();
+  w->ExportResultCsv();
+  EXPECT_EQ(testing::ReadBytes(dir.filePath("t.txt")).toStdString(), w->ResultText());
+  EXPECT_EQ(testing::ReadBytes(dir.filePath("t.csv")),
+            "X(n),欧拉公式Y(n),Euler预估-校正公式Y(n)\r\n0,1,1\r\n1,3,3\r\n");
+  w->SaveResultAs();  // Cancel: nothing said
+  EXPECT_TRUE(dialogs.Messages().empty());
+  w->SaveResultAs();  // a folder that is not there
+  EXPECT_EQ(dialogs.Messages(), std::vector<std::string>{"结果没有保存：文件无法写入！"});
 }
 
 }  // namespace

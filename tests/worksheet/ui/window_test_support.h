@@ -39,7 +39,11 @@ class ScriptedChoosers : public Choosers {
     asked.push_back("save:" + startName);
     return Next();
   }
-  std::optional<FontChoice> ChooseFont(QWidget*, const FontChoice&) override { return font; }
+  std::optional<FontChoice> fontShown;  // what the font dialog was opened on
+  std::optional<FontChoice> ChooseFont(QWidget*, const FontChoice& current) override {
+    fontShown = current;
+    return font;
+  }
   std::optional<QColor> ChooseColor(QWidget*, const QColor&) override { return color; }
 
  private:

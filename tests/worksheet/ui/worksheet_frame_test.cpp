@@ -4,7 +4,9 @@
 
 #include <QClipboard>
 #include <QFocusEvent>
+#include <QFontInfo>
 #include <QMenuBar>
+#include <QRegularExpression>
 #include <QStatusBar>
 #include <QTest>
 #include <QToolBar>
@@ -352,9 +354,10 @@ TEST_F(WorksheetFrame, StatusTexts) {
   focus(ultra->Text2(), QEvent::FocusIn);
   EXPECT_EQ(ultra->StatusText(), "计算结果区域");
 
-  // The date and time panels.
-  EXPECT_FALSE(ultra->findChild<QLabel*>("Panel2")->text().isEmpty());
-  EXPECT_FALSE(ultra->findChild<QLabel*>("Panel3")->text().isEmpty());
+  // The date and time panels, in the Chinese form whatever the machine's locale.
+  const QRegularExpression date("^\\d{4}/\\d{1,2}/\\d{1,2}$"), time("^\\d\\d:\\d\\d:\\d\\d$");
+  EXPECT_TRUE(date.match(ultra->findChild<QLabel*>("Panel2")->text()).hasMatch());
+  EXPECT_TRUE(time.match(ultra->findChild<QLabel*>("Panel3")->text()).hasMatch());
 }
 
 TEST_F(WorksheetFrame, DecimalDigitsAnswers) {
@@ -430,6 +433,17 @@ TEST_F(WorksheetFrame, FontBackColourAndDefaultLook) {
     EXPECT_FALSE(pane->font().underline());
     EXPECT_EQ(pane->palette().color(QPalette::Base), QApplication::palette().color(QPalette::Base));
   }
+  // The dialog opens on the font the pane shows, so 确定 without a change keeps it.
+  const QString shownFamily = QFontInfo(w->Text1()->font()).family();
+  choosers.font.reset();
+  Trigger(*w, "FormatStyle");
+  ASSERT_TRUE(choosers.fontShown);
+  EXPECT_EQ(choosers.fontShown->font.family(), shownFamily);
+  EXPECT_EQ(choosers.fontShown->font.pointSize(), 9);
+  choosers.font = choosers.fontShown;
+  Trigger(*w, "FormatStyle");
+  for (QWidget* pane : {w->Text1(), static_cast<QWidget*>(w->Text2())})
+    EXPECT_EQ(QFontInfo(pane->font()).family(), shownFamily);
 
   // The formula window keeps the chosen font name.
   std::unique_ptr<Worksheet> ultra(CreateUltra(Services()));
