@@ -106,12 +106,13 @@ int Controls(const std::vector<std::string>& args, std::ostream& out, std::ostre
 }
 
 int Run(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
-        std::ostream& err, const PlotFileWriter& writePlot) {
+        std::ostream& err, const CliServices& services) {
+  const PlotFileWriter& writePlot = services.writePlot;
   if (args.size() < 2) return UsageError(err, "run needs a method, e.g. Ultra.CalculateDichotomy");
   const MethodEntry* method = AllMethods().Find(args[1]);
   if (!method) {
     if (const FormCommand* command = AllFormCommands().Find(args[1]))
-      return RunFormCommand(*command, args, 2, out, err, writePlot);
+      return RunFormCommand(*command, args, 2, out, err, writePlot, services.writeText);
     return UsageError(err, "unknown method '" + args[1] + "' (see tessaly-cli list)");
   }
 
@@ -237,7 +238,7 @@ int Dispatch(const std::vector<std::string>& args, std::istream& in, std::ostrea
     return 2;
   }
   if (args[0] == "list" && args.size() == 1) return List(out);
-  if (args[0] == "run") return Run(args, in, out, err, services.writePlot);
+  if (args[0] == "run") return Run(args, in, out, err, services);
   if (args[0] == "controls") return Controls(args, out, err);
   if (args[0] == "eval") return Eval(args, out, err);
   if (args[0] == "help") return Help(args, out, err, services.helpText);

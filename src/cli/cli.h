@@ -19,6 +19,11 @@ namespace tessaly {
 using PlotFileWriter =
     std::function<bool(const DisplayList& drawing, const std::string& path, std::string& error)>;
 
+// Writes text to a file so that a failed write leaves any earlier file whole (the program's
+// atomic writer); on failure returns false with a one-line reason in `error`.
+using TextFileWriter =
+    std::function<bool(const std::string& bytes, const std::string& path, std::string& error)>;
+
 // Reads the plain text of a page of the user guide, by its file name ("linear.html"); none
 // when there is no such page. The desktop build provides one (the guide is compiled in).
 using HelpTextReader = std::function<std::optional<std::string>(std::string_view page)>;
@@ -28,6 +33,7 @@ using HelpTextReader = std::function<std::optional<std::string>(std::string_view
 struct CliServices {
   PlotFileWriter writePlot;
   HelpTextReader helpText;
+  TextFileWriter writeText;  // --csv; without it the file is written in place
 };
 
 // Runs the command line (args without the program name). Reads standard input from in,

@@ -38,7 +38,14 @@ std::optional<Rgb> ReadColour(std::string_view text) {
 }
 
 // Writes the table's comma-separated values to `file`; 0, or 1 after a one-line reason.
-int WriteCsvFile(const std::string& csv, const std::string& file, std::ostream& err) {
+int WriteCsvFile(const std::string& csv, const std::string& file, const TextFileWriter& writeText,
+                 std::ostream& err) {
+  if (writeText) {
+    std::string reason;
+    if (writeText(csv, file, reason)) return 0;
+    err << "tessaly-cli: cannot write " << file << (reason.empty() ? "" : ": " + reason) << "\n";
+    return 1;
+  }
   std::ofstream out(file, std::ios::binary | std::ios::trunc);
   if (out) out.write(csv.data(), static_cast<std::streamsize>(csv.size()));
   if (out) out.close();
@@ -56,7 +63,8 @@ std::string ControlList(const FormCommand& command) {
 }  // namespace
 
 int RunFormCommand(const FormCommand& command, const std::vector<std::string>& args, size_t first,
-                   std::ostream& out, std::ostream& err, const PlotFileWriter& writePlot) {
+                   std::ostream& out, std::ostream& err, const PlotFileWriter& writePlot,
+                   const TextFileWriter& writeText) {
   FormFields fields(command.controls);
   std::vector<std::string> answers;
   std::string plotFile;
@@ -136,7 +144,7 @@ int RunFormCommand(const FormCommand& command, const std::vector<std::string>& a
   if (!csvFile.empty()) {
     if (!outcome.csv)
       err << "tessaly-cli: no table was computed; " << csvFile << " was not written\n";
-    else if (int code = WriteCsvFile(outcome.csv(), csvFile, err))
+    else if (int code = WriteCsvFile(outcome.csv(), csvFile, writeText, err))
       return code;
   }
   // A fresh window's result box is empty; a command that stops early leaves it so.

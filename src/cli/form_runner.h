@@ -13,8 +13,10 @@
 
 namespace tessaly {
 
-// Runs `command` with the options in args[first ..]. Returns the exit code.
+// Runs `command` with the options in args[first ..]. Returns the exit code. `writeText` writes
+// the --csv file (none: written in place).
 int RunFormCommand(const FormCommand& command, const std::vector<std::string>& args, size_t first,
-                   std::ostream& out, std::ostream& err, const PlotFileWriter& writePlot);
+                   std::ostream& out, std::ostream& err, const PlotFileWriter& writePlot,
+                   const TextFileWriter& writeText = {});
 
 }  // namespace tessaly

@@ -11,7 +11,8 @@ int main(int argc, char** argv) {
   std::vector<std::string> args(argv + 1, argv + argc);
 #ifdef TESSALY_GUI_SERVICES
   return tessaly::RunCli(args, std::cin, std::cout, std::cerr,
-                         {tessaly::PictureFileWriter(), tessaly::GuideTextReader()});
+                         {tessaly::PictureFileWriter(), tessaly::GuideTextReader(),
+                          tessaly::AtomicTextFileWriter()});
 #else
   return tessaly::RunCli(args, std::cin, std::cout, std::cerr);
 #endif

@@ -9,4 +9,8 @@ namespace tessaly {
 // so no display is needed.
 PlotFileWriter PictureFileWriter();
 
+// A writer of text files (--csv) through the program's atomic writer: a failed write, or a
+// target that is not a regular file, leaves what was there untouched.
+TextFileWriter AtomicTextFileWriter();
+
 }  // namespace tessaly
