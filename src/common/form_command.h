@@ -51,10 +51,14 @@ struct FormOutcome {
   std::string focus;                   // the control that gets the focus; empty: none
 };
 
+struct ChartRun;
+
 struct FormContext {
   const FormFields& fields;
   Dialogs& dialogs;
   AppState& app;
+  // Where a command records its run for a chart (common/chart_run.h); null: nothing records.
+  ChartRun* chartRun = nullptr;
 };
 
 struct FormCommand {

@@ -10,11 +10,16 @@
 
 namespace tessaly {
 
+struct ChartRun;
+
 struct MethodContext {
   std::string input;  // the input pane's text, as it stands
   ResultPane& result;
   Dialogs& dialogs;
   int digits = 6;  // the window's Decimal digits, where it has them
+  // Where an iterative method records its run for the convergence chart (common/
+  // chart_run.h). Null where nothing records.
+  ChartRun* chartRun = nullptr;
   // The interpolation methods' plot: the hand-over record they fill, and the request to
   // show a fresh plot window drawn from it. Null / empty where nothing is plotted.
   PlotHandOver* plot = nullptr;

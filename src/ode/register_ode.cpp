@@ -2,6 +2,7 @@
 #include <vector>
 
 #include "catalog/families.h"
+#include "common/chart_run.h"
 #include "common/number_text.h"
 #include "ode/ode_form.h"
 
@@ -10,6 +11,28 @@ namespace {
 
 using ode::OdeProblem;
 using OneStartSolver = ode::Columns (*)(const FormulaXY&, const ode::Grid&, double);
+
+// A column's legend entry: its title without the trailing "Y(n)".
+std::string SeriesName(std::string_view title) {
+  constexpr std::string_view kSuffix = "Y(n)";
+  if (title.ends_with(kSuffix)) title.remove_suffix(kSuffix.size());
+  return std::string(title);
+}
+
+// Hands the table's two columns to the chart, where one is recorded. Runs are compared on
+// the same f, bounds, parts and y0.
+void RecordColumns(FormContext& ctx, const OdeProblem& p, double y0, std::string_view firstTitle,
+                   std::string_view secondTitle, ode::Columns columns) {
+  ChartRun* chart = ctx.chartRun;
+  if (!chart) return;
+  std::string problem = p.formula;
+  for (double v : {p.a, p.grid.x.back(), static_cast<double>(p.grid.n), y0})
+    problem.append("\n").append(PlainNumberText(v));
+  chart->Begin(ChartKind::Solution, std::move(problem), SeriesName(firstTitle));
+  chart->series[0].x = p.grid.x;
+  chart->series[0].y = std::move(columns.first);
+  chart->series.push_back({SeriesName(secondTitle), p.grid.x, std::move(columns.second)});
+}
 
 // The Euler and Runge-Kutta windows: one starting value at a.
 FormOutcome RunOneStart(FormContext& ctx, std::string_view firstTitle,
@@ -23,7 +46,9 @@ FormOutcome RunOneStart(FormContext& ctx, std::string_view firstTitle,
     return outcome;
   }
   const FormulaXY f(NormalizeFormula(p->formula), "y");
-  outcome.result = ode::OdeTable(firstTitle, secondTitle, p->grid, solve(f, p->grid, *y0));
+  ode::Columns columns = solve(f, p->grid, *y0);
+  outcome.result = ode::OdeTable(firstTitle, secondTitle, p->grid, columns);
+  RecordColumns(ctx, *p, *y0, firstTitle, secondTitle, std::move(columns));
   return outcome;
 }
 
@@ -51,8 +76,10 @@ FormOutcome RunAdams(FormContext& ctx) {
     starts.push_back(*y);
   }
   const FormulaXY f(NormalizeFormula(p->formula), "y");
-  outcome.result = ode::OdeTable("阿达姆斯外插公式Y(n)", "阿达姆斯内插公式Y(n)", p->grid,
-                                 ode::SolveAdams(f, p->grid, starts));
+  constexpr std::string_view kFirst = "阿达姆斯外插公式Y(n)", kSecond = "阿达姆斯内插公式Y(n)";
+  ode::Columns columns = ode::SolveAdams(f, p->grid, starts);
+  outcome.result = ode::OdeTable(kFirst, kSecond, p->grid, columns);
+  RecordColumns(ctx, *p, starts.front(), kFirst, kSecond, std::move(columns));
   return outcome;
 }
 
