@@ -8,6 +8,7 @@
 
 #include "cli/form_runner.h"
 #include "cli/run_output.h"
+#include "cli/step_picture_output.h"
 #include "common/form_command.h"
 #include "common/help_pages.h"
 #include "common/method_registry.h"
@@ -24,7 +25,7 @@ namespace {
 constexpr const char* kUsage =
     "usage: tessaly-cli list\n"
     "       tessaly-cli run WINDOW.ITEM [--input FILE] [--answer TEXT]... [--digits N]\n"
-    "                   [--plot FILE.png|FILE.svg] [--lf]\n"
+    "                   [--plot FILE.png|FILE.svg [--step K]] [--lf]\n"
     "       tessaly-cli run WINDOW.BUTTON [--field NAME=VALUE]... [--answer TEXT]...\n"
     "                   [--plot FILE.png|FILE.svg] [--colour RRGGBB] [--lf]\n"
     "       tessaly-cli eval FORMULA [X [Y]]\n"
@@ -81,6 +82,7 @@ int Run(const std::vector<std::string>& args, std::istream& in, std::ostream& ou
   std::string inputFile = "-";
   std::vector<std::string> answers;
   std::string plotFile;
+  std::optional<int> plotStep;
   int digits = 6;
   bool lf = false;
   for (size_t i = 2; i < args.size(); ++i) {
@@ -97,6 +99,9 @@ int Run(const std::vector<std::string>& args, std::istream& in, std::ostream& ou
       digits = ParseDecimalDigits(args[++i], max);
     } else if (a == "--plot" && hasValue) {
       plotFile = args[++i];
+    } else if (a == "--step" && hasValue) {
+      plotStep = ParseStepNumber(args[++i]);
+      if (!plotStep) return UsageError(err, "--step needs a step number from 1");
     } else if (a == "--lf") {
       lf = true;
     } else {
@@ -104,6 +109,7 @@ int Run(const std::vector<std::string>& args, std::istream& in, std::ostream& ou
     }
   }
   if (!plotFile.empty() && !writePlot) return UsageError(err, kNoPicturesMessage);
+  if (plotStep && plotFile.empty()) return UsageError(err, "--step needs --plot");
 
   std::optional<std::string> input = LoadInput(*method, inputFile, in);
   if (!input)
@@ -124,6 +130,8 @@ int Run(const std::vector<std::string>& args, std::istream& in, std::ostream& ou
   bool handedOver = false;
   ctx.plot = &app.plot;
   ctx.showPlot = [&handedOver] { handedOver = true; };
+  StepRecord steps;  // the iterative methods draw their steps
+  ctx.stepRecord = &steps;
   try {
     method->run(ctx);
   } catch (const ScriptError& e) {
@@ -132,7 +140,10 @@ int Run(const std::vector<std::string>& args, std::istream& in, std::ostream& ou
   }
   LogShownBoxes(dialogs, err);
   if (!plotFile.empty()) {
-    if (int code = WriteHandedOverPlot(app, handedOver, plotFile, writePlot, err)) return code;
+    const int code = steps.method != StepMethod::None
+                         ? WriteStepPicture(steps, plotStep, plotFile, writePlot, err)
+                         : WriteHandedOverPlot(app, handedOver, plotFile, writePlot, err);
+    if (code) return code;
   }
   WriteResultText(out, pane.Text(), lf);
   return 0;

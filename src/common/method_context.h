@@ -11,6 +11,7 @@
 namespace tessaly {
 
 struct ChartRun;
+struct StepRecord;
 
 struct MethodContext {
   std::string input;  // the input pane's text, as it stands
@@ -27,6 +28,9 @@ struct MethodContext {
   // Moves the keyboard focus to the window's input pane (a method that asks the user to
   // change the typed problem). Empty where there is no window.
   std::function<void()> focusInput = {};
+  // Where an iterative method records its steps for the pictures (pictures/step_record.h).
+  // Null where nothing records.
+  StepRecord* stepRecord = nullptr;
 };
 
 }  // namespace tessaly

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "common/text_util.h"
+#include "pictures/step_record.h"
 #include "roots/roots.h"
 #include "roots/roots_common.h"
 
@@ -45,7 +46,10 @@ void CalculateDichotomy(MethodContext& ctx) {
   std::optional<double> precision = roots::AskIterationPrecision(dialogs);
   if (!precision) return;
   ctx.result.Clear();
-  const Formula f(NormalizeFormula(typed));
+  std::string canonical = NormalizeFormula(typed);
+  const Formula f(canonical);
+  StepRecord* record = ctx.stepRecord;
+  if (record) record->Begin(StepMethod::Bisection, std::move(canonical), *lower, *upper);
   double a = *lower;
   double b = *upper;
   const double eps = *precision;
@@ -63,6 +67,8 @@ void CalculateDichotomy(MethodContext& ctx) {
     const double c = (a + b) / 2;
     std::optional<double> fc = roots::EvaluateInStep(f, c, dialogs);
     if (!fc) return;
+    IterationStep step;
+    if (record) step.a = a, step.b = b, step.x = c, step.fx = *fc;
     if (SameSideOrZero(*fa, *fc)) {
       a = c;
     } else {
@@ -71,13 +77,14 @@ void CalculateDichotomy(MethodContext& ctx) {
     line.Clear();
     line << " x" << i << " = " << c << "   f(x" << i << ")=" << *fc << "        隔根区间： [" << a
          << "  ,  " << b << "]" << kCrLf;
+    if (record) record->Add(step, ctx.result.Text().size());
     ctx.result.Append(line.Text());
     if (i > kMaxSteps) {
       dialogs.MsgBox("此区间在此精度下无根！");
       break;
     }
     // b - a keeps its sign: a start with a > b stops after the first step.
-    if (b - a <= eps || std::fabs(*fc) <= eps) break;
+    if ((b - a <= eps || std::fabs(*fc) <= eps) && StepRecord::Settle(record)) break;
   }
   // The steps never look at the sign of f at the typed upper bound. When both typed ends
   // have one sign the last line is no root the steps have bracketed: say so.

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "common/text_util.h"
+#include "pictures/step_record.h"
 #include "roots/roots.h"
 #include "roots/roots_common.h"
 
@@ -44,7 +45,10 @@ void CalculateIterative(MethodContext& ctx) {
   line << "函数方程式等价的迭代方程式为:" << *phiTyped << "    精度=" << eps << kCrLf << kCrLf
        << " x0=" << x0 << kCrLf;
   ctx.result.SetText(line.Text());
-  const Formula phi(NormalizeFormula(*phiTyped));
+  std::string canonical = NormalizeFormula(*phiTyped);
+  const Formula phi(canonical);
+  StepRecord* record = ctx.stepRecord;
+  if (record) record->Begin(StepMethod::FixedPoint, std::move(canonical), x0);
 
   double x = 0;
   int i = 0;
@@ -60,8 +64,13 @@ void CalculateIterative(MethodContext& ctx) {
     line << " x" << i << " = " << x << "  |x" << i << "-"
          << "x" << i - 1 << "|"
          << " = " << change << kCrLf;
+    if (record) {
+      IterationStep step;
+      step.from = xold, step.x = x;
+      record->Add(step, ctx.result.Text().size());
+    }
     ctx.result.Append(line.Text());
-    if (change < eps) break;
+    if (change < eps && StepRecord::Settle(record)) break;
     if (i >= kIterativeMaxSteps) {
       dialogs.MsgBox("此法不合适，可能是迭代方程式不收敛。");
       break;
@@ -96,6 +105,8 @@ void IterativeSpeedUp(MethodContext& ctx) {
 
   const std::string phiCanonical = NormalizeFormula(*phiTyped);
   const Formula phi(phiCanonical);
+  StepRecord* record = ctx.stepRecord;
+  if (record) record->Begin(StepMethod::FixedPointSpeedUp, phiCanonical, x0);
   ReportText line;
   line << "函数方程式的迭代方程式: " << phiCanonical << "    初值x0=" << x0 << "    精度e=" << eps
        << "    迭代的因子q=" << q << kCrLf << kCrLf;
@@ -113,8 +124,13 @@ void IterativeSpeedUp(MethodContext& ctx) {
     line.Clear();
     line << " x" << i << "1=" << y << "       x" << i << "2=" << x << "     |x" << i << "-x"
          << i - 1 << "|=" << change << kCrLf;
+    if (record) {
+      IterationStep step;
+      step.from = x0, step.x = y, step.accelerated = x;
+      record->Add(step, ctx.result.Text().size());
+    }
     ctx.result.Append(line.Text());
-    if (change < eps) break;
+    if (change < eps && StepRecord::Settle(record)) break;
     // The plain iterate, not the accelerated value, carries the iteration on.
     x0 = y;
     if (i >= kSpeedUpMaxSteps) {
@@ -141,7 +157,10 @@ void CalculateAitken(MethodContext& ctx) {
   line << "函数方程式迭代的方程式: " << *phiTyped << "    初值x0=" << x0 << "    精度e=" << eps
        << kCrLf << kCrLf;
   ctx.result.SetText(line.Text());
-  const Formula phi(NormalizeFormula(*phiTyped));
+  std::string canonical = NormalizeFormula(*phiTyped);
+  const Formula phi(canonical);
+  StepRecord* record = ctx.stepRecord;
+  if (record) record->Begin(StepMethod::Aitken, std::move(canonical), x0);
 
   double extrapolated = 0;
   int i = 0;
@@ -158,8 +177,13 @@ void CalculateAitken(MethodContext& ctx) {
     line.Clear();
     line << " x" << i << "1=" << *x1 << "     x" << i << "2=" << *x2 << "     x" << i << "="
          << extrapolated << "     |x" << i << "-x" << i - 1 << "|=" << change << kCrLf;
+    if (record) {
+      IterationStep step;
+      step.from = x0, step.a = *x1, step.b = *x2, step.x = step.accelerated = extrapolated;
+      record->Add(step, ctx.result.Text().size());
+    }
     ctx.result.Append(line.Text());
-    if (change < eps) break;
+    if (change < eps && StepRecord::Settle(record)) break;
     x0 = extrapolated;
     if (i >= kAitkenMaxSteps) {
       dialogs.MsgBox(kNoRootMessage);

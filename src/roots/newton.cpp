@@ -3,6 +3,7 @@
 #include <string>
 
 #include "common/text_util.h"
+#include "pictures/step_record.h"
 #include "roots/roots.h"
 #include "roots/roots_common.h"
 
@@ -33,7 +34,10 @@ void CalculateNewton(MethodContext& ctx) {
   line << "方程的导数方程式: " << *derivativeTyped << "      初值x0 = " << x0 << "      计算精度 "
        << eps << kCrLf << kCrLf;
   ctx.result.Append(line.Text());
-  const Formula f(NormalizeFormula(typed));
+  std::string canonical = NormalizeFormula(typed);
+  const Formula f(canonical);
+  StepRecord* record = ctx.stepRecord;
+  if (record) record->Begin(StepMethod::Newton, std::move(canonical), x0);
   const Formula derivative(NormalizeFormula(*derivativeTyped));
 
   // The values of the last completed step; 0 and 0 when none was completed.
@@ -58,9 +62,14 @@ void CalculateNewton(MethodContext& ctx) {
     line.Clear();
     line << " x" << i << "=" << x << "    f(x" << i << ")=" << fnew << "    |x" << i << "-x"
          << i - 1 << "|=" << std::fabs(x - x0) << kCrLf;
+    if (record) {
+      IterationStep step;
+      step.from = x0, step.fFrom = *fx, step.slope = *d, step.x = x, step.fx = fnew;
+      record->Add(step, ctx.result.Text().size());
+    }
     ctx.result.Append(line.Text());
     x0 = x;
-    if (std::fabs(fnew) <= eps) break;
+    if (std::fabs(fnew) <= eps && StepRecord::Settle(record)) break;
   }
 
   line.Clear();

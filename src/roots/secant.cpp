@@ -4,6 +4,7 @@
 #include <string>
 
 #include "common/text_util.h"
+#include "pictures/step_record.h"
 #include "roots/roots.h"
 #include "roots/roots_common.h"
 
@@ -18,7 +19,8 @@ constexpr int kMaxSteps = 100;
 
 void CalculateXianJie(MethodContext& ctx) {
   Dialogs& dialogs = ctx.dialogs;
-  const Formula f(NormalizeFormula(TrimBlanks(ctx.input)));
+  std::string canonical = NormalizeFormula(TrimBlanks(ctx.input));
+  const Formula f(canonical);
   ctx.result.Clear();
   std::optional<double> lower = roots::AskNumber(dialogs, "区间下界", "输入数值", "0");
   if (!lower) return;
@@ -30,6 +32,8 @@ void CalculateXianJie(MethodContext& ctx) {
   std::optional<double> stepPrecision =
       roots::AskNumber(dialogs, "函数根迭代精度", "输入精度", "0.0001");
   if (!stepPrecision) return;
+  StepRecord* record = ctx.stepRecord;
+  if (record) record->Begin(StepMethod::Secant, std::move(canonical), *lower, *upper);
   const double eps1 = *valuePrecision;
   const double eps2 = *stepPrecision;
 
@@ -58,12 +62,19 @@ void CalculateXianJie(MethodContext& ctx) {
     ++i;
     line.Clear();
     line << " x" << i << "=" << xnew << "    f(x" << i << ")=" << fnew << kCrLf;
+    if (record) {
+      IterationStep step;
+      step.a = xprev, step.fa = *fprev, step.b = xcur, step.fb = *fcur;
+      step.x = xnew, step.fx = fnew;
+      record->Add(step, ctx.result.Text().size());
+    }
     ctx.result.Append(line.Text());
     if (i > kMaxSteps) {
       dialogs.MsgBox("方法失败，或许在此精度下无根！");
       break;
     }
-    if (std::fabs(fnew) < eps1 || std::fabs(xnew - xcur) < eps2) break;
+    if ((std::fabs(fnew) < eps1 || std::fabs(xnew - xcur) < eps2) && StepRecord::Settle(record))
+      break;
   }
 
   line.Clear();

@@ -20,7 +20,7 @@ struct UltraRun {
 };
 
 inline UltraRun RunUltra(std::string_view item, std::string input, std::vector<std::string> answers,
-                         std::string_view before = {}) {
+                         std::string_view before = {}, StepRecord* record = nullptr) {
   UltraRun run;
   const MethodEntry* entry = AllMethods().Find("Ultra", item);
   if (entry == nullptr) return run;
@@ -28,6 +28,7 @@ inline UltraRun RunUltra(std::string_view item, std::string input, std::vector<s
   pane.SetText(before);
   ScriptedDialogs dialogs(std::move(answers));
   MethodContext ctx{std::move(input), pane, dialogs};
+  ctx.stepRecord = record;
   entry->run(ctx);
   run.report = pane.Text();
   run.shown = dialogs.Shown();

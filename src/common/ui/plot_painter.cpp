@@ -55,9 +55,19 @@ void PaintDisplayList(QPainter& painter, const DisplayList& d, const QRectF& tar
   }
   const Mapping m{target.left() - d.left * sx, target.top() - d.top * sy, sx, sy};
 
+  for (const PlotRect& r : d.rects) {
+    if (!Finite(r.x1) || !Finite(r.y1) || !Finite(r.x2) || !Finite(r.y2)) continue;
+    painter.fillRect(QRectF(QPointF(m.X(r.x1), m.Y(r.y1)), QPointF(m.X(r.x2), m.Y(r.y2)))
+                         .normalized(),
+                     QColor::fromRgb(r.colour));
+  }
   for (const PlotLine& l : d.lines) {
     if (!Finite(l.x1) || !Finite(l.y1) || !Finite(l.x2) || !Finite(l.y2)) continue;
-    painter.setPen(QPen(l.colour ? QColor::fromRgb(*l.colour) : QColor(Qt::black), 0));
+    QPen pen(l.colour ? QColor::fromRgb(*l.colour) : QColor(Qt::black), l.widthPx);
+    if (l.dashed) pen.setStyle(Qt::DashLine);
+    painter.setPen(pen);
+    // Lines of a given width (curves and highlights) are smoothed; the thinnest stay crisp.
+    painter.setRenderHint(QPainter::Antialiasing, l.widthPx > 0);
     painter.drawLine(QPointF(m.X(l.x1), m.Y(l.y1)), QPointF(m.X(l.x2), m.Y(l.y2)));
   }
   painter.setPen(Qt::NoPen);
@@ -67,13 +77,52 @@ void PaintDisplayList(QPainter& painter, const DisplayList& d, const QRectF& tar
     painter.fillRect(QRectF(std::floor(m.X(p.x)), std::floor(m.Y(p.y)), 1, 1),
                      QColor::fromRgb(p.colour));
   }
+  if (!d.marks.empty()) {
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    for (const PlotMark& k : d.marks) {
+      if (!Finite(k.x) || !Finite(k.y)) continue;
+      const QColor colour = QColor::fromRgb(k.colour);
+      const double r = k.sizePx / 2.0;
+      const QPointF c(m.X(k.x), m.Y(k.y));
+      const QRectF box(c.x() - r, c.y() - r, 2 * r, 2 * r);
+      switch (k.shape) {
+        case MarkShape::Disc:
+          painter.setPen(Qt::NoPen);
+          painter.setBrush(colour);
+          painter.drawEllipse(box);
+          break;
+        case MarkShape::Ring:
+          painter.setPen(QPen(colour, 1.5));
+          painter.setBrush(Qt::NoBrush);
+          painter.drawEllipse(box);
+          break;
+        case MarkShape::Square:
+          painter.setPen(Qt::NoPen);
+          painter.fillRect(box, colour);
+          break;
+        case MarkShape::Cross:
+          painter.setPen(QPen(colour, 1.5));
+          painter.drawLine(box.topLeft(), box.bottomRight());
+          painter.drawLine(box.topRight(), box.bottomLeft());
+          break;
+      }
+    }
+    painter.setBrush(Qt::NoBrush);
+    painter.setRenderHint(QPainter::Antialiasing, false);
+  }
   painter.setFont(font);
-  painter.setPen(Qt::black);
   const QFontMetricsF metrics(font);
   for (const PlotText& t : d.texts) {
     if (!Finite(t.x) || !Finite(t.y)) continue;
-    const double top = m.Y(t.y) + t.linesBelow * metrics.height();
-    painter.drawText(QPointF(m.X(t.x), top + metrics.ascent()), QString::fromStdString(t.text));
+    const QString text = QString::fromStdString(t.text);
+    double left = m.X(t.x) + t.dxPx;
+    if (t.align != TextAlign::Left) {
+      const double w = metrics.horizontalAdvance(text);
+      left -= t.align == TextAlign::Centre ? w / 2 : w;
+    }
+    const double top = m.Y(t.y) + t.linesBelow * metrics.height() + t.dyPx;
+    painter.setPen(QColor::fromRgb(t.colour));
+    painter.drawText(QPointF(left, top + metrics.ascent()), text);
   }
   painter.restore();
 }

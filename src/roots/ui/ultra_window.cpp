@@ -1,5 +1,11 @@
 #include "roots/ui/ultra_window.h"
 
+#include <QToolBar>
+#include <QToolButton>
+
+#include "common/ui/app_windows.h"
+#include "roots/ui/iteration_picture_window.h"
+
 namespace tessaly {
 
 WorksheetDescription UltraDescription() {
@@ -56,6 +62,53 @@ WorksheetDescription UltraDescription() {
   return s;
 }
 
-Worksheet* CreateUltra(WindowServices services) { return new Worksheet(UltraDescription(), services); }
+Worksheet* CreateUltra(WindowServices services) { return new UltraWindow(services); }
+
+UltraWindow::UltraWindow(WindowServices services)
+    : Worksheet(UltraDescription(), services), services_(services) {
+  pictureAction_ = new QAction("迭代过程图", this);
+  pictureAction_->setObjectName("ShowIterationPicture");
+  pictureAction_->setToolTip("迭代过程图");
+  pictureAction_->setEnabled(false);
+  connect(pictureAction_, &QAction::triggered, this, &UltraWindow::ShowIterationPicture);
+  if (QMenu* show = Menu("mnuShow")) {
+    show->addSeparator();
+    show->addAction(pictureAction_);
+  }
+  Toolbar1()->addSeparator();
+  Toolbar1()->addAction(pictureAction_);
+  if (auto* button = qobject_cast<QToolButton*>(Toolbar1()->widgetForAction(pictureAction_)))
+    button->setToolButtonStyle(Qt::ToolButtonTextOnly);
+}
+
+void UltraWindow::PrepareMethod(MethodContext& context) {
+  steps_ = StepRecord{};
+  context.stepRecord = &steps_;
+}
+
+void UltraWindow::MethodFinished() {
+  const bool recorded = !steps_.steps.empty();
+  pictureAction_->setEnabled(recorded);
+  // An open picture follows the latest run; a run without steps closes it.
+  if (pictureWindow_) {
+    if (recorded)
+      pictureWindow_->ShowRun(steps_, ReportText());
+    else
+      pictureWindow_->close();
+  }
+}
+
+void UltraWindow::ShowIterationPicture() {
+  if (steps_.steps.empty()) return;
+  if (!pictureWindow_) {
+    pictureWindow_ = new IterationPictureWindow(Text2(), services_, this);
+    pictureWindow_->setAttribute(Qt::WA_DeleteOnClose);
+    if (services_.windows) services_.windows->Adopt("IterationPicture", pictureWindow_);
+    pictureWindow_->ShowRun(steps_, ReportText());
+  }
+  pictureWindow_->show();
+  pictureWindow_->raise();
+  pictureWindow_->activateWindow();
+}
 
 }  // namespace tessaly

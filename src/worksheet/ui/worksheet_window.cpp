@@ -430,6 +430,11 @@ void Worksheet::RunMethod(const MethodEntry& method) {
       windows_->Show("FrmFunPicture");
     };
   }
+  PrepareMethod(context);
+  struct Finished {
+    Worksheet* w;
+    ~Finished() { w->MethodFinished(); }
+  } finished{this};
   try {
     method.run(context);
   } catch (const std::bad_alloc&) {

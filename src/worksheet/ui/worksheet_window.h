@@ -71,6 +71,12 @@ class Worksheet : public QMainWindow {
   void RunMethod(const MethodEntry& method);
 
  protected:
+  // Around every method run: a window may add to the method's context before it runs, and
+  // look at what it left when it has returned (also after a failure).
+  virtual void PrepareMethod(MethodContext&) {}
+  virtual void MethodFinished() {}
+  QToolBar* Toolbar1() const { return toolbar_; }
+
   void resizeEvent(QResizeEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
 
