@@ -86,7 +86,7 @@ void PrintTable(const MedianReporter& r) {
   std::printf("|---|---:|---:|---:|\n");
   for (int i = 0; i < 3; ++i) {
     const double chart = r.Time("Chart", i), copy = r.Time("Copy", i);
-    std::printf("| %s | %.3f | %.3f | %.1f |\n", kNames[i], chart, copy, chart / copy);
+    std::printf("| %s | %.4f | %.4f | %.1f |\n", kNames[i], chart, copy, chart / copy);
   }
 }
 
