@@ -1,13 +1,13 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds the benchmarks in Release and runs them. Each benchmark
 # prints its reference (muparser, or the same work in plain loops) measured in the same run.
-# Usage: ./bench.sh [expr|linear|linear2|eigen|calculus|ode]...   (default: all)
+# Usage: ./bench.sh [expr|linear|linear2|check|eigen|calculus|ode|step_picture]...   (default: all)
 set -euo pipefail
 cd "$(dirname "$0")"
 scripts/install-deps.sh
 cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DTESSALY_BENCH=ON -DTESSALY_UI=OFF > /dev/null
 which=("$@")
-if ((${#which[@]} == 0)); then which=(expr linear linear2 eigen calculus ode); fi
+if ((${#which[@]} == 0)); then which=(expr linear linear2 check eigen calculus ode step_picture); fi
 for b in "${which[@]}"; do
   cmake --build build-bench -j"$(nproc)" --target "${b}_bench"
   echo "== ${b}_bench"

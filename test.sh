@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds everything and runs every test with ctest:
-# the Release build (engine, command line and window tests), then the engine tests
-# again under AddressSanitizer and UndefinedBehaviorSanitizer.
+# the Release build (engine, command line and window tests), the Debian package made from
+# it and checked, then the engine tests again under AddressSanitizer and
+# UndefinedBehaviorSanitizer.
 set -euo pipefail
 cd "$(dirname "$0")"
 JOBS=$(nproc)
@@ -11,6 +12,9 @@ scripts/install-deps.sh
 cmake -S . -B build -DCMAKE_BUILD_TYPE=Release -DTESSALY_TESTS=ON > /dev/null
 cmake --build build -j"$JOBS"
 (cd build && ctest --output-on-failure -j"$JOBS")
+
+# The Debian package from the same Release build, checked as ./package.sh checks it.
+./package.sh
 
 cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTESSALY_SANITIZE=ON > /dev/null
 cmake --build build-asan -j"$JOBS" --target engine_tests

@@ -6,6 +6,7 @@
 #   table           the function-table readers and the interpolation methods
 #   form            the calculus and ODE windows' buttons (every form command)
 #   worksheet_text  what a worksheet window makes of a file's bytes
+#   roots           the root finders, their step records and step pictures
 # New inputs go to build-fuzz/corpus-TARGET; the seeds in fuzz/corpus/TARGET (where there
 # are any) are read, not written. fuzz/TARGET.dict is used when it exists. Crashes are
 # written as crash-* files in the current directory.

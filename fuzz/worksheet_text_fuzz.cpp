@@ -9,7 +9,7 @@
 #include <string_view>
 
 #include "common/text_encoding.h"
-#include "worksheet/file_text.h"
+#include "common/file_text.h"
 #include "worksheet/worksheet_rules.h"
 
 namespace {

@@ -11,6 +11,7 @@ PACKAGES=(
   qt6-base-dev qt6-svg-dev libgl-dev qt6-translations-l10n
   adwaita-icon-theme fonts-noto-cjk fonts-wqy-microhei
   xvfb xauth
+  python3 dpkg-dev file lintian desktop-file-utils appstream
 )
 
 missing=()

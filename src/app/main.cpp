@@ -23,7 +23,7 @@ int main(int argc, char** argv) {
   }
   QApplication app(argc, argv);
   QApplication::setApplicationName("Tessaly");
-  QApplication::setApplicationVersion("1.0");
+  QApplication::setApplicationVersion(TESSALY_VERSION);
 
   // The standard dialogs (file, font, colour) speak Chinese with the rest of the program.
   QTranslator qtTranslator;

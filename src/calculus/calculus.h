@@ -30,6 +30,9 @@ inline constexpr const char* kOrderOutsideTableMessage = "下标越界";
 // Reads a and b from Text2 and Text3 as leading numbers. A bound that overflows stops the
 // press: the overflow message, and false.
 bool ReadBoundsOrTell(FormContext& ctx, double& a, double& b);
+// Whether b - a (the span the rules and plots divide into steps) is a finite number; when
+// it overflows (a = -1e308, b = 1e308), the overflow message, and false.
+bool SpanFitsOrTell(FormContext& ctx, double a, double b);
 
 // CompFormual.Command1 "复化求积".
 FormOutcome IntegrateComposite(FormContext& ctx);

@@ -15,6 +15,7 @@ FormOutcome PaintGeneralFunction(FormContext& ctx) {
     ctx.dialogs.MsgBox(kBoundsMessage);
     return {};
   }
+  if (!SpanFitsOrTell(ctx, a, b)) return {};
   const Formula f(NormalizeFormula(typed));
   const double s = (b - a) / 100;
   bool malformed = false;

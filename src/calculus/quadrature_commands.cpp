@@ -47,7 +47,8 @@ FormOutcome Finish(FormContext& ctx, const Formula& f, const Integrand& in,
     ctx.dialogs.MsgBox(kFormulaMessage);
     return outcome;
   }
-  outcome.result = ResultText(in.a, in.b, rule, *integral);
+  // Over an empty interval the integral is 0, whatever f is worth at its one point.
+  outcome.result = ResultText(in.a, in.b, rule, in.a == in.b ? 0.0 : *integral);
   outcome.picture = AreaPlot(f, in.a, in.b, ctx.app.plotColour);
   return outcome;
 }
@@ -58,6 +59,12 @@ bool ReadBoundsOrTell(FormContext& ctx, double& a, double& b) {
   a = LeadingNumber(ctx.fields.Text("Text2"));
   b = LeadingNumber(ctx.fields.Text("Text3"));
   if (std::isfinite(a) && std::isfinite(b)) return true;
+  ctx.dialogs.MsgBox(kOverflowMessage);
+  return false;
+}
+
+bool SpanFitsOrTell(FormContext& ctx, double a, double b) {
+  if (std::isfinite(b - a)) return true;
   ctx.dialogs.MsgBox(kOverflowMessage);
   return false;
 }
@@ -75,6 +82,7 @@ FormOutcome IntegrateComposite(FormContext& ctx) {
     ctx.dialogs.MsgBox(kBoundsMessage);
     return {};
   }
+  if (!SpanFitsOrTell(ctx, in.a, in.b)) return {};
   const Formula f(NormalizeFormula(in.typed));
   std::optional<double> integral = 0.0;  // a rule the list does not have integrates to 0
   if (rule == kCompositeTrapezoid)
@@ -95,6 +103,7 @@ FormOutcome IntegrateNewtonCotes(FormContext& ctx) {
     ctx.dialogs.MsgBox(kBoundsMessage);
     return {};
   }
+  if (!SpanFitsOrTell(ctx, in.a, in.b)) return {};
   const Formula f(NormalizeFormula(in.typed));
   if (!order || *order < 1 || *order > kNewtonCotesMaxOrder) {
     ctx.dialogs.MsgBox(kOrderOutsideTableMessage);
@@ -110,6 +119,12 @@ FormOutcome IntegrateGauss(FormContext& ctx) {
   const std::string& rule = ctx.fields.Text("Combo1");
   if (in.b < in.a) {
     ctx.dialogs.MsgBox(kBoundsMessage);
+    return {};
+  }
+  if (!SpanFitsOrTell(ctx, in.a, in.b)) return {};
+  // The rules take the midpoint (a + b) / 2, which overflows when the bounds' sum does.
+  if (in.a != in.b && !std::isfinite(in.a + in.b)) {
+    ctx.dialogs.MsgBox(kOverflowMessage);
     return {};
   }
   const Formula f(NormalizeFormula(in.typed));

@@ -2,7 +2,6 @@
 
 #include <fstream>
 #include <iostream>
-#include <iterator>
 #include <optional>
 #include <sstream>
 
@@ -17,7 +16,6 @@
 #include "common/scripted_dialogs.h"
 #include "common/text_util.h"
 #include "expr/formula.h"
-#include "worksheet/file_text.h"
 #include "worksheet/worksheet_rules.h"
 
 namespace tessaly {
@@ -29,6 +27,7 @@ constexpr const char* kUsage =
     "                   [--plot FILE.png|FILE.svg [--step K]] [--lf]\n"
     "       tessaly-cli run WINDOW.BUTTON [--field NAME=VALUE]... [--answer TEXT]...\n"
     "                   [--plot FILE.png|FILE.svg] [--colour RRGGBB] [--lf]\n"
+    "       tessaly-cli controls WINDOW.BUTTON\n"
     "       tessaly-cli eval FORMULA [X [Y]]\n"
     "       tessaly-cli help [WINDOW]\n";
 
@@ -39,34 +38,61 @@ int MaxDigits(const std::string& window) {
   return 0;
 }
 
-// Reads the whole input; false when it cannot be read (a folder, a device that fails, a
-// closed standard input). The file buffers report a failed read by throwing.
-bool ReadAll(std::istream& in, std::string& bytes) {
+// The largest input `run` reads: more than any window's input pane is meant to hold, and
+// little enough that an endless input (/dev/zero, a pipe that never closes) ends at once.
+constexpr size_t kMaxInputBytes = size_t{64} << 20;  // 64 MiB
+
+enum class InputRead { kRead, kFailed, kTooLarge };
+
+// Reads the whole input, up to kMaxInputBytes. A read that fails (a folder, a device that
+// fails, a closed standard input) sets the stream's badbit: the file buffers report it by
+// throwing, which the stream catches.
+InputRead ReadAll(std::istream& in, std::string& bytes) {
+  char buffer[1 << 16];
   try {
-    bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    while (in.read(buffer, sizeof buffer) || in.gcount() > 0) {
+      const size_t got = static_cast<size_t>(in.gcount());
+      if (bytes.size() + got > kMaxInputBytes) return InputRead::kTooLarge;
+      bytes.append(buffer, got);
+    }
   } catch (const std::exception&) {
-    return false;
+    return InputRead::kFailed;
   }
-  return !in.bad();
+  return in.bad() ? InputRead::kFailed : InputRead::kRead;
 }
 
 // The input pane's text as the window holds it once the input is loaded into it (File
-// Open's rule: a one-line pane takes the first line). Nothing when the input cannot be read.
-std::optional<std::string> LoadInput(const MethodEntry& method, const std::string& inputFile,
-                                     std::istream& in) {
+// Open's rule: a one-line pane takes the first line), in `text`.
+InputRead LoadInput(const MethodEntry& method, const std::string& inputFile, std::istream& in,
+                    std::string& text) {
   std::string bytes;
+  InputRead read = InputRead::kFailed;
   if (inputFile == "-") {
-    if (!ReadAll(in, bytes)) return std::nullopt;
-  } else {
-    std::ifstream file(inputFile, std::ios::binary);
-    if (!file || !ReadAll(file, bytes)) return std::nullopt;
+    read = ReadAll(in, bytes);
+  } else if (std::ifstream file(inputFile, std::ios::binary); file) {
+    read = ReadAll(file, bytes);
   }
-  return InputTextFromFile(method.window, bytes);
+  if (read == InputRead::kRead) text = InputTextFromFile(method.window, bytes);
+  return read;
 }
 
 int List(std::ostream& out) {
   for (const auto& e : AllMethods().Entries()) out << e.Key() << "  " << e.caption << "\n";
   for (const auto& c : AllFormCommands().Entries()) out << c.Key() << "  " << c.caption << "\n";
+  return 0;
+}
+
+// The controls a window button's --field can set: a text box as NAME, a drop-down list as
+// NAME=ITEM once per item (what the shell completion offers).
+int Controls(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+  if (args.size() != 2) return UsageError(err, "controls needs one WINDOW.BUTTON");
+  const FormCommand* command = AllFormCommands().Find(args[1]);
+  if (!command)
+    return UsageError(err, "no window button '" + args[1] + "' (see tessaly-cli list)");
+  for (const FormControl& c : command->controls) {
+    if (!c.IsList()) out << c.name << "\n";
+    for (const std::string& item : c.items) out << c.name << "=" << item << "\n";
+  }
   return 0;
 }
 
@@ -112,12 +138,14 @@ int Run(const std::vector<std::string>& args, std::istream& in, std::ostream& ou
   if (!plotFile.empty() && !writePlot) return UsageError(err, kNoPicturesMessage);
   if (plotStep && plotFile.empty()) return UsageError(err, "--step needs --plot");
 
-  std::optional<std::string> input = LoadInput(*method, inputFile, in);
-  if (!input)
-    return UsageError(
-        err, "cannot read " + (inputFile == "-" ? "standard input" : "'" + inputFile + "'"));
+  std::string input;
+  const InputRead read = LoadInput(*method, inputFile, in, input);
+  const std::string source = inputFile == "-" ? "standard input" : "'" + inputFile + "'";
+  if (read == InputRead::kFailed) return UsageError(err, "cannot read " + source);
+  if (read == InputRead::kTooLarge)
+    return UsageError(err, "input too large: " + source + " holds more than 64 MiB");
   // The window keeps its method menu disabled for a blank input pane.
-  if (!MethodMenuEnabled(*input))
+  if (!MethodMenuEnabled(input))
     return UsageError(err,
                       method->Key() + " is disabled: the " +
                           (HasOneLineInput(method->window) ? "first line of the input" : "input") +
@@ -125,7 +153,7 @@ int Run(const std::vector<std::string>& args, std::istream& in, std::ostream& ou
 
   ResultPane pane;
   ScriptedDialogs dialogs(answers);
-  MethodContext ctx{std::move(*input), pane, dialogs, digits};
+  MethodContext ctx{std::move(input), pane, dialogs, digits};
   // A method that plots hands its plot over as it would to the plot window.
   AppState app;
   bool handedOver = false;
@@ -203,6 +231,7 @@ int Dispatch(const std::vector<std::string>& args, std::istream& in, std::ostrea
   }
   if (args[0] == "list" && args.size() == 1) return List(out);
   if (args[0] == "run") return Run(args, in, out, err, services.writePlot);
+  if (args[0] == "controls") return Controls(args, out, err);
   if (args[0] == "eval") return Eval(args, out, err);
   if (args[0] == "help") return Help(args, out, err, services.helpText);
   if (args[0] == "--help" || args[0] == "-h") {

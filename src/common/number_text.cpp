@@ -3,6 +3,7 @@
 #include <locale.h>
 #include <stdlib.h>
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -342,6 +343,11 @@ std::optional<int16_t> ToInt16(double v) {
   double r = std::nearbyint(v);
   if (r < -32768.0 || r > 32767.0) return std::nullopt;
   return static_cast<int16_t>(r);
+}
+
+std::optional<int16_t> ToInt16Held(double v) {
+  if (std::isnan(v)) return std::nullopt;
+  return ToInt16(std::clamp(v, -32768.0, 32767.0));
 }
 
 std::optional<int32_t> ToInt32(double v) {

@@ -54,6 +54,10 @@ double LeadingNumber(std::string_view text);
 
 // v rounded to the nearest integer, halves to even, when that integer fits 16 bits.
 std::optional<int16_t> ToInt16(double v);
+// ToInt16 for the order and degree questions: a v beyond 16 bits is held to the nearer
+// end (40000 and 1e999 give 32767, -1e9 gives -32768), so that it meets the same refusal as
+// its in-range neighbours; nothing for not-a-number.
+std::optional<int16_t> ToInt16Held(double v);
 
 // v rounded to the nearest integer, halves to even, when that integer fits 32 bits.
 std::optional<int32_t> ToInt32(double v);

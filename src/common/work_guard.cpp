@@ -14,4 +14,10 @@ bool FitsOrTell(MethodContext& ctx, uint64_t doubles, uint64_t steps) {
   return true;
 }
 
+bool TableFitsOrTell(MethodContext& ctx, size_t points) {
+  if (points <= kMaxTablePoints) return true;
+  ctx.dialogs.MsgBox(kOrderTooSlowMessage);
+  return false;
+}
+
 }  // namespace tessaly

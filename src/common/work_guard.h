@@ -4,6 +4,7 @@
 // command dies for want of memory or holds its window for minutes.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string_view>
 
@@ -33,9 +34,18 @@ inline constexpr std::string_view kOrderTooSlowMessage =
 // Whether `doubles` doubles fit the budget.
 inline bool FitsMatrixBudget(uint64_t doubles) { return doubles <= kMatrixBudgetBytes / 8; }
 
+// The table methods whose report and plot grow with the number of points (the piecewise
+// methods, the cubic splines and least squares) take at most this many points: at this
+// size the slowest of them, a cubic spline with its plot, runs about a second.
+inline constexpr size_t kMaxTablePoints = 10000;
+
 // Whether a method may allocate `doubles` doubles and run `steps` inner steps; if not, the
 // matching message is shown (OK button, the application's title) and the method must end
 // with nothing else changed.
 bool FitsOrTell(MethodContext& ctx, uint64_t doubles, uint64_t steps);
+
+// Whether a table method may work on a table of `points` points; if not, the message of
+// work too long for the window is shown and the method must end with nothing else changed.
+bool TableFitsOrTell(MethodContext& ctx, size_t points);
 
 }  // namespace tessaly

@@ -19,6 +19,7 @@
 #include "common/work_guard.h"
 #include "eigen/eigen.h"
 #include "eigen/eigen_routines.h"
+#include "eigen/eigenpair_check.h"
 #include "linear/matrix_echo.h"
 #include "linear/matrix_reader.h"
 #include "linear/order_question.h"
@@ -254,6 +255,11 @@ void RunPowerMethod(MethodContext& ctx, bool shifted) {
     AppendEigenpair(out, "幂法求矩阵的主特征值是： ", found->value, found->vector, n);
   }
   Flush(ctx, out);
+  // The ratio settled within eps; every product was rounded to the Decimal digits.
+  const EigenpairCheck check = CheckEigenpair(
+      a, n, found->value + shift, found->vector,
+      {.value = *eps, .component = DecimalUnit(ctx.digits), .settling = kPowerSettling});
+  if (check.fails) WarnEigenpairFails(dialogs, check.relative);
 }
 
 // A = L·U with L unit lower triangular, every entry rounded to `digits` decimals. A zero
@@ -330,6 +336,9 @@ void MatrixFanMi(MethodContext& ctx) {
   Vector b = x0, y, x, normalised(n);
   double factor = 0;
   double previousFactor = -1.79769313486232E+307;
+  // Two successive factors of opposite signs, or a component larger in modulus than the
+  // factor: signs the signed normalisation cannot follow a negative eigenvalue.
+  bool signTrouble = false;
   for (int k = 1;; ++k) {
     Flush(ctx, out);  // the solve may show a message
     const SolveOutcome outcome = TriangularSolve(dialogs, l, u, b, n, d, y, x);
@@ -355,6 +364,9 @@ void MatrixFanMi(MethodContext& ctx) {
     out.append("\r\n    本次未归一化向量是：\r\n");
     AppendVectorListing(out, x, n, VectorLayout::Inline);
     out.append(kCrLf);
+    if (k > 1 && (factor < 0) != (previousFactor < 0)) signTrouble = true;
+    for (int i = 1; i <= n; ++i)
+      if (std::fabs(x(i)) > std::fabs(factor)) signTrouble = true;
     if (std::fabs(factor - previousFactor) < *eps) break;
     if (k >= kIterateLimit) {
       StopWithQuestion(ctx, out, kIterateLimitMessage);
@@ -369,6 +381,18 @@ void MatrixFanMi(MethodContext& ctx) {
   out.append("\r\n\r\n      对应的特征向量是： \r\n");
   AppendVectorListing(out, normalised, n, VectorLayout::Stacked);
   Flush(ctx, out);
+  // The factor 1/λ settled within eps, so λ within about λ²·eps; the vector is rounded to
+  // the Decimal digits.
+  const double lambda = 1 / factor;
+  const EigenpairCheck check = CheckEigenpair(
+      a, n, lambda, normalised,
+      {.value = lambda * lambda * *eps, .component = DecimalUnit(d), .settling = kPowerSettling});
+  if (check.fails) {
+    // The vector's own estimate is negative: it points along a negative eigenvalue.
+    const bool negative = factor < 0 || signTrouble || RayleighQuotient(a, n, normalised) < 0;
+    WarnEigenpairFails(dialogs, check.relative,
+                       negative ? kNegativeSmallestReason : std::string_view());
+  }
 }
 
 }  // namespace tessaly

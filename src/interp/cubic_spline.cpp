@@ -11,6 +11,7 @@
 #include "common/number_text.h"
 #include "common/text_builder.h"
 #include "common/text_util.h"
+#include "common/work_guard.h"
 #include "expr/scan_rules.h"
 #include "interp/formula_text.h"
 #include "interp/function_table.h"
@@ -259,6 +260,7 @@ std::optional<double> AskEndValue(Dialogs& dialogs, std::string_view prompt,
 void RunSpline(MethodContext& ctx, const SplineMethod& method) {
   const FunctionTable t = ParseFunctionTable(ctx.input);
   if (!CheckTableOrTell(ctx, t, method.minPoints, method.tableMessage)) return;
+  if (!TableFitsOrTell(ctx, t.x.size())) return;
   ctx.result.SetText((TextBuilder() << t.echo << kCrLf << method.ends.heading << kCrLf).Text());
 
   SkippedSteps steps;

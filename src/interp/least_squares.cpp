@@ -100,13 +100,15 @@ bool SolveNormalEquations(const Matrix& A, Vector& x, const Vector& b, int k, Sk
 void CMinRideCurve(MethodContext& ctx) {
   const FunctionTable t = ParseFunctionTable(ctx.input);
   if (!CheckTableOrTell(ctx, t, 3)) return;
+  if (!TableFitsOrTell(ctx, t.x.size())) return;
   ctx.result.SetText((TextBuilder() << t.echo << kCrLf).Text());
 
   const std::string reply = ctx.dialogs.InputBox("你希望拟合曲线为几次多项式：", "输入数值", "2");
   if (reply.empty()) return;
   // A 16-bit integer, the nearest one with a half going to the even neighbour (2.5 is 2,
-  // 3.5 is 4); a number outside that range fails to convert and leaves the degree 0.
-  const double degree = ToInt16(LeadingNumber(reply)).value_or(0);
+  // 3.5 is 4); a number beyond that range (also one too large for a double) is held to its
+  // end: too high or negative, as its neighbours are.
+  const double degree = ToInt16Held(LeadingNumber(reply)).value_or(0);
   const double points = static_cast<double>(t.x.size());
   if (degree > points - 2) {
     if (ctx.dialogs.MsgBox(kTooHighMessage, MsgButtons::YesNo, MsgIcon::Question, kTooHighTitle) ==

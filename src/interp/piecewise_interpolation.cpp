@@ -6,6 +6,7 @@
 
 #include "common/text_builder.h"
 #include "common/text_util.h"
+#include "common/work_guard.h"
 #include "interp/formula_text.h"
 #include "interp/function_table.h"
 #include "interp/interpolation.h"
@@ -52,6 +53,7 @@ void EvaluatePiece(MethodContext& ctx, const std::vector<std::string>& pieces,
 void cSubsectionLInS(MethodContext& ctx) {
   const FunctionTable t = ParseFunctionTable(ctx.input);
   if (!CheckTableOrTell(ctx, t, 2)) return;
+  if (!TableFitsOrTell(ctx, t.x.size())) return;
   const int n = t.Last();
   const std::vector<double>& x = t.x;
   TextBuilder report;
@@ -79,6 +81,7 @@ void cSubsectionLInS(MethodContext& ctx) {
 void cSubsectionPInS(MethodContext& ctx) {
   const FunctionTable t = ParseFunctionTable(ctx.input);
   if (!CheckTableOrTell(ctx, t, 3)) return;
+  if (!TableFitsOrTell(ctx, t.x.size())) return;
   const int n = t.Last();
   const std::vector<double>& x = t.x;
   TextBuilder report;

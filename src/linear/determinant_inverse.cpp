@@ -11,6 +11,7 @@
 #include "linear/matrix_reader.h"
 #include "linear/order_question.h"
 #include "linear/pivot_determinant.h"
+#include "linear/residual_check.h"
 
 namespace tessaly {
 
@@ -124,9 +125,13 @@ void A_matrix(MethodContext& ctx) {
   out += "\r\n\r\n选主元消去法的应用——求矩阵的逆。";
   ctx.result.Append(out);
   // A skipped division leaves W as it stood: what is printed is no inverse.
-  if (!divided)
+  if (!divided) {
     ctx.dialogs.MsgBox("矩阵是奇异矩阵，以上求得的逆矩阵不可信！", MsgButtons::Ok,
                        MsgIcon::Exclamation);
+    return;
+  }
+  const ResidualCheck check = CheckInverse(a, n, w, n + 1, d);
+  if (check.fails) WarnInverseFails(ctx.dialogs, check.relative);
 }
 
 }  // namespace tessaly

@@ -8,6 +8,7 @@
 #include "linear/matrix_echo.h"
 #include "linear/matrix_reader.h"
 #include "linear/order_question.h"
+#include "linear/residual_check.h"
 
 namespace tessaly {
 
@@ -90,7 +91,10 @@ void Gauss_1(MethodContext& ctx) {
   AppendSolution(out, x, n, d);
   out += "\r\nGauss消去法解线性方程组";
   ctx.result.Append(out);
-  if (!divided) WarnZeroPivot(ctx.dialogs);
+  if (!divided)
+    WarnZeroPivot(ctx.dialogs);
+  else
+    CheckSolutionOrWarn(ctx.dialogs, a, n, x, {.digits = d, .roundsInside = true});
 }
 
 }  // namespace tessaly

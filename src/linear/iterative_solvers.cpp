@@ -16,6 +16,7 @@
 #include "linear/matrix_reader.h"
 #include "linear/order_question.h"
 #include "linear/report_pieces.h"
+#include "linear/residual_check.h"
 
 namespace tessaly {
 namespace {
@@ -151,6 +152,8 @@ void Iterate(MethodContext& ctx, Sweep kind) {
   }
   out.append(kCrLf).append(texts.closing);
   ctx.result.Append(out);
+  CheckSolutionOrWarn(ctx.dialogs, ab, n, x,
+                      {.digits = ctx.digits, .precision = e, .relaxation = w});
 }
 
 }  // namespace

@@ -13,6 +13,7 @@
 #include "linear/order_question.h"
 #include "linear/pivot_determinant.h"
 #include "linear/report_pieces.h"
+#include "linear/residual_check.h"
 
 namespace tessaly {
 
@@ -59,6 +60,7 @@ void CMatrixJudge(MethodContext& ctx) {
     out.append(kCrLf).append("该矩阵各阶顺序主子式的值全大于 0 ，是正定矩阵。").append(kCrLf);
   }
   ctx.result.Append(out);
+  if (!IsSymmetric(a, n)) WarnMinorsNeedSymmetry(ctx.dialogs);
 }
 
 void StrictMatrixJudge(MethodContext& ctx) {

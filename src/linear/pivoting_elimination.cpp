@@ -11,6 +11,7 @@
 #include "linear/matrix_reader.h"
 #include "linear/matrix_routines.h"
 #include "linear/order_question.h"
+#include "linear/residual_check.h"
 
 namespace tessaly {
 
@@ -83,7 +84,10 @@ void GaussTier(MethodContext& ctx) {
   AppendSolution(out, x, n, d);
   out += "\r\nGauss列主元消去法解线性方程组";
   ctx.result.Append(out);
-  if (!divided) WarnZeroPivot(ctx.dialogs);
+  if (!divided)
+    WarnZeroPivot(ctx.dialogs);
+  else
+    CheckSolutionOrWarn(ctx.dialogs, a, n, x, {.digits = d, .roundsInside = true});
 }
 
 void GaussFull(MethodContext& ctx) {
@@ -131,7 +135,13 @@ void GaussFull(MethodContext& ctx) {
   AppendSolution(out, x, n, d, perm);
   out += "\r\nGauss全主元消去法解线性方程组\r\n";
   ctx.result.Append(out);
-  if (!divided) WarnZeroPivot(ctx.dialogs);
+  if (!divided) {
+    WarnZeroPivot(ctx.dialogs);
+    return;
+  }
+  Vector typedOrder(n);  // x(i) is the unknown numbered perm(i)
+  for (int i = 1; i <= n; ++i) typedOrder(perm[i]) = x(i);
+  CheckSolutionOrWarn(ctx.dialogs, a, n, typedOrder, {.digits = d, .roundsInside = true});
 }
 
 }  // namespace tessaly

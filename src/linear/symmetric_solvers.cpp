@@ -13,6 +13,7 @@
 #include "linear/matrix_reader.h"
 #include "linear/order_question.h"
 #include "linear/report_pieces.h"
+#include "linear/residual_check.h"
 
 namespace tessaly {
 namespace {
@@ -122,6 +123,10 @@ void SqrtRoot(MethodContext& ctx) {
   AppendSolution(out, y, x, n, d + 1, d, "平方根法解线性方程组。",
                  "注意：本方法仅对未知数x的系数矩阵是对称正定矩阵时有效。");
   ctx.result.Append(out);
+  // Every diagonal entry of L was the root of a positive number: a symmetric A is positive
+  // definite, so only an unsymmetric one can have been solved wrongly.
+  CheckSolutionOrWarn(ctx.dialogs, aug, n, x, {.digits = d},
+                      IsSymmetric(aug, n) ? std::string_view() : kNotSymmetricReason);
 }
 
 void MendSqrt(MethodContext& ctx) {
@@ -179,6 +184,15 @@ void MendSqrt(MethodContext& ctx) {
   AppendSolution(out, y, x, n, d, d, "改进的平方根法解线性方程组",
                  "注意：本方法仅对未知数x的系数矩阵是对称矩阵时有效。");
   ctx.result.Append(out);
+  std::string_view reason;
+  if (!IsSymmetric(aug, n)) {
+    reason = kNotSymmetricReason;
+  } else {
+    // A symmetric A is positive definite exactly when every entry of D is positive.
+    for (int i = 1; i <= n && reason.empty(); ++i)
+      if (!(dg(i) > 0)) reason = kNotPositiveDefiniteReason;
+  }
+  CheckSolutionOrWarn(ctx.dialogs, aug, n, x, {.digits = d}, reason);
 }
 
 }  // namespace tessaly

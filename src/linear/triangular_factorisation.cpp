@@ -14,6 +14,7 @@
 #include "linear/matrix_routines.h"
 #include "linear/order_question.h"
 #include "linear/report_pieces.h"
+#include "linear/residual_check.h"
 
 namespace tessaly {
 namespace {
@@ -160,6 +161,7 @@ void LU_break(MethodContext& ctx) {
   AppendSolution(out, L, U, y, x, n, "输出方程组的系数矩阵LU分解后的下三角矩阵L(n)",
                  "输出方程组的系数矩阵LU分解后的上三角矩阵U(n)", d + 1, d, "LU分解法解线性方程组");
   ctx.result.Append(out);
+  CheckSolutionOrWarn(ctx.dialogs, aug, n, x, {.digits = d});
 }
 
 void TierLU(MethodContext& ctx) {
@@ -221,6 +223,7 @@ void TierLU(MethodContext& ctx) {
                  "输出方程组的系数矩阵列主元三角分解后的上三角矩阵U(n)", d, d,
                  "列主元三角分解法解线性方程组");
   ctx.result.Append(out);
+  CheckSolutionOrWarn(ctx.dialogs, typed, n, x, {.digits = d});
 }
 
 }  // namespace tessaly

@@ -13,6 +13,7 @@
 #include "linear/matrix_reader.h"
 #include "linear/order_question.h"
 #include "linear/report_pieces.h"
+#include "linear/residual_check.h"
 
 namespace tessaly {
 
@@ -55,6 +56,7 @@ void Purase(MethodContext& ctx) {
   SetIfFinite(x(n), y(n) / u(n));
   for (int i = n - 1; i >= 1; --i) SetIfFinite(x(i), (y(i) - c(i) * x(i + 1)) / u(i));
 
+  const Matrix typed = ab;  // the answer is checked against the system as typed
   // The system actually solved: everything off the three diagonals (right-hand column
   // excepted) is shown as 0.
   for (int i = 1; i <= n; ++i)
@@ -87,6 +89,7 @@ void Purase(MethodContext& ctx) {
       .append(kCrLf)
       .append("注意：本方法仅适合于三对角线性方程组。");
   ctx.result.Append(out);
+  CheckSolutionOrWarn(ctx.dialogs, typed, n, x, {.digits = d});
 }
 
 }  // namespace tessaly

@@ -2,7 +2,9 @@
 
 #include <cmath>
 
+#include "common/file_text.h"
 #include "common/number_text.h"
+#include "common/text_encoding.h"
 #include "common/text_util.h"
 
 namespace tessaly {
@@ -14,6 +16,11 @@ int ParseDecimalDigits(std::string_view answer, int maxDigits) {
   if (!(r >= 1)) return 1;
   if (r > maxDigits) return maxDigits;
   return static_cast<int>(r);
+}
+
+std::string InputTextFromFile(std::string_view window, std::string_view bytes) {
+  if (HasOneLineInput(window)) return FirstLineOfFile(bytes);
+  return ToCrLf(DecodeWorksheetBytes(bytes));
 }
 
 bool MethodMenuEnabled(std::string_view inputText) { return !TrimBlanks(inputText).empty(); }

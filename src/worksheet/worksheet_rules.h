@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <string_view>
 
 namespace tessaly {
@@ -25,6 +26,11 @@ bool MethodMenuEnabled(std::string_view inputText);
 // Whether the window's input pane is a one-line box (the formula of the nonlinear-equations
 // window, "Ultra"): File Open puts only the first line of a file there.
 bool HasOneLineInput(std::string_view window);
+
+// The input pane's text, as the methods read it, after File Open loaded a file with these
+// bytes into the window's input pane: the first line for a one-line pane, else the whole
+// decoded text with CR LF line breaks.
+std::string InputTextFromFile(std::string_view window, std::string_view bytes);
 
 struct TextRange {
   int start = 0;

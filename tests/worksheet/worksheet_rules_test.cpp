@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "common/text_encoding.h"
-#include "worksheet/file_text.h"
+#include "common/file_text.h"
 #include "worksheet/worksheet_rules.h"
 
 namespace tessaly {

@@ -15,7 +15,7 @@
 #include "common/ui/fonts.h"
 #include "common/ui/plot_view.h"
 #include "common/ui/twips.h"
-#include "worksheet/file_text.h"
+#include "common/file_text.h"
 
 namespace tessaly {
 

@@ -61,15 +61,35 @@ void PaintDisplayList(QPainter& painter, const DisplayList& d, const QRectF& tar
                          .normalized(),
                      QColor::fromRgb(r.colour));
   }
-  for (const PlotLine& l : d.lines) {
-    if (!Finite(l.x1) || !Finite(l.y1) || !Finite(l.x2) || !Finite(l.y2)) continue;
-    QPen pen(l.colour ? QColor::fromRgb(*l.colour) : QColor(Qt::black), l.widthPx);
-    if (l.dashed) pen.setStyle(Qt::DashLine);
+  // Lines of a given width that continue one another in one style (a sampled curve) are
+  // drawn as one polyline: far fewer painter calls, and smooth joins. The thinnest lines
+  // (the fixed pictures) are drawn one by one, exactly as they always were.
+  QPolygonF run;
+  const PlotLine* style = nullptr;
+  auto flush = [&] {
+    if (run.size() < 2) return;
+    QPen pen(style->colour ? QColor::fromRgb(*style->colour) : QColor(Qt::black), style->widthPx);
+    if (style->dashed) pen.setStyle(Qt::DashLine);
     painter.setPen(pen);
     // Lines of a given width (curves and highlights) are smoothed; the thinnest stay crisp.
-    painter.setRenderHint(QPainter::Antialiasing, l.widthPx > 0);
-    painter.drawLine(QPointF(m.X(l.x1), m.Y(l.y1)), QPointF(m.X(l.x2), m.Y(l.y2)));
+    painter.setRenderHint(QPainter::Antialiasing, style->widthPx > 0);
+    painter.drawPolyline(run);
+  };
+  for (const PlotLine& l : d.lines) {
+    if (!Finite(l.x1) || !Finite(l.y1) || !Finite(l.x2) || !Finite(l.y2)) continue;
+    const QPointF from(m.X(l.x1), m.Y(l.y1)), to(m.X(l.x2), m.Y(l.y2));
+    const bool continues = style && l.widthPx > 0 && run.back() == from &&
+                           style->colour == l.colour && style->widthPx == l.widthPx &&
+                           style->dashed == l.dashed;
+    if (!continues) {
+      flush();
+      run.clear();
+      run << from;
+      style = &l;
+    }
+    run << to;
   }
+  flush();
   painter.setPen(Qt::NoPen);
   for (const PlotPoint& p : d.points) {
     if (!Finite(p.x) || !Finite(p.y)) continue;

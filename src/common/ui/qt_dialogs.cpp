@@ -19,9 +19,11 @@
 #include <QRegularExpression>
 #include <QSplitter>
 #include <QTreeView>
+#include <QUrl>
 #include <QVBoxLayout>
 
-#include "worksheet/file_text.h"
+#include "common/file_text.h"
+#include "common/ui/services.h"
 
 namespace tessaly {
 namespace {
@@ -99,6 +101,11 @@ void SetUpFileDialog(QFileDialog& dialog, const QString& filter, bool save) {
   // Wide enough for the name, type, size and date columns and the places on the left.
   dialog.resize(std::max(dialog.width(), 820), std::max(dialog.height(), 520));
   if (auto* splitter = dialog.findChild<QSplitter*>("splitter")) splitter->setSizes({150, 670});
+  // The sample problems the program ships are one of the places on the left.
+  const QString examples = ShippedFile("examples");
+  const QUrl examplesUrl = QUrl::fromLocalFile(examples);
+  if (!examples.isEmpty() && !dialog.sidebarUrls().contains(examplesUrl))
+    dialog.setSidebarUrls(dialog.sidebarUrls() << examplesUrl);
   if (auto* details = dialog.findChild<QTreeView*>("treeView")) {
     QHeaderView* header = details->header();
     const int widths[] = {240, 90, 130, 165};  // name, size, type, date

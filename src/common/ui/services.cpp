@@ -18,6 +18,15 @@ namespace tessaly {
 
 QString ProgramFolder() { return QCoreApplication::applicationDirPath(); }
 
+QString ShippedFile(const QString& relativePath) {
+  const QString folder = ProgramFolder();
+  for (const QString& path : {folder + "/" + relativePath,
+                              folder + "/../share/tessaly/" + relativePath}) {
+    if (QFileInfo::exists(path)) return QFileInfo(path).absoluteFilePath();
+  }
+  return {};
+}
+
 namespace {
 
 // Whether the desktop names an application for the file's type. Opening a file nothing
@@ -39,8 +48,8 @@ bool DesktopCanOpen(const QString& path) {
 }  // namespace
 
 void ShowHelpFile(QWidget* owner, const QString& helpFileName) {
-  const QString path = ProgramFolder() + "/Help/" + helpFileName;
-  if (QFileInfo(path).isFile() && DesktopCanOpen(path) &&
+  const QString path = ShippedFile("Help/" + helpFileName);
+  if (!path.isEmpty() && QFileInfo(path).isFile() && DesktopCanOpen(path) &&
       QDesktopServices::openUrl(QUrl::fromLocalFile(path)))
     return;
   // Otherwise the guide built into the program, at the page of the window that asked.

@@ -13,7 +13,13 @@ inline constexpr const char* kTuneAlias = "tune1";
 // The folder that holds the executable.
 QString ProgramFolder();
 
-// Opens the help file under the program folder's "Help" folder with the desktop's handler
+// A file or folder the program ships, by its path relative to the data folder
+// ("music/END.MID", "examples"): next to the executable (the build tree), else under the
+// installation prefix's share/tessaly beside the executable's bin folder. The empty text
+// when neither exists.
+QString ShippedFile(const QString& relativePath);
+
+// Opens the help file under the shipped "Help" folder with the desktop's handler
 // for it when both exist; otherwise opens the user guide built into the program at the page
 // of the owner's window (the start page for the main window). Every failure is silent.
 void ShowHelpFile(QWidget* owner, const QString& helpFileName);

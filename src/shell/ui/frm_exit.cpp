@@ -30,7 +30,7 @@ FrmExit::FrmExit(std::function<void()> endProgram) : endProgram_(std::move(endPr
   setWindowTitle("Tessaly");
   setAttribute(Qt::WA_DeleteOnClose);
   // The tune starts as the splash is created; a missing or unplayable file stays silent.
-  PlayTune(ProgramFolder() + "/music/END.MID", kTuneAlias);
+  PlayTune(ShippedFile("music/END.MID"), kTuneAlias);
 
   setFixedSize(TwipsToPx(kWidthTwips, this), TwipsToPx(kHeightTwips, this));
   setAutoFillBackground(true);

@@ -7,7 +7,7 @@
 #include "common/number_text.h"
 #include "common/text_encoding.h"
 #include "common/ui/atomic_file.h"
-#include "worksheet/file_text.h"
+#include "common/file_text.h"
 #include "worksheet/ui/worksheet_window.h"
 #include "worksheet/worksheet_rules.h"
 

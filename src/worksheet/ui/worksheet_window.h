@@ -82,6 +82,7 @@ class Worksheet : public QMainWindow {
 
  private:
   void BuildPanes();
+  // Menus and toolbar (worksheet_menus.cpp).
   void BuildMenus();
   void BuildMethodMenu();
   bool AddMethodNodes(QMenu* menu, const std::vector<MethodNode>& nodes, bool topLevel);

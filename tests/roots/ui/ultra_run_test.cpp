@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "roots/ui/ultra_window.h"
-#include "worksheet/file_text.h"
+#include "common/file_text.h"
 #include "worksheet/ui/window_test_support.h"
 
 namespace tessaly {

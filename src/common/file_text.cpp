@@ -1,7 +1,6 @@
-#include "worksheet/file_text.h"
+#include "common/file_text.h"
 
 #include "common/text_encoding.h"
-#include "worksheet/worksheet_rules.h"
 
 namespace tessaly {
 
@@ -16,11 +15,6 @@ std::string FirstLineOfFile(std::string_view bytes) {
   const std::string text =
       DecodeWorksheetBytes(lf == std::string_view::npos ? bytes : bytes.substr(0, lf + 1));
   return std::string(FirstLine(text));
-}
-
-std::string InputTextFromFile(std::string_view window, std::string_view bytes) {
-  if (HasOneLineInput(window)) return FirstLineOfFile(bytes);
-  return ToCrLf(DecodeWorksheetBytes(bytes));
 }
 
 std::string PaneTextFromReport(std::string_view report) {
