@@ -7,6 +7,7 @@
 #include <optional>
 #include <sstream>
 
+#include "cli/chart_output.h"
 #include "cli/form_runner.h"
 #include "cli/run_output.h"
 #include "cli/step_picture_output.h"
@@ -173,6 +174,8 @@ int Run(const std::vector<std::string>& args, std::istream& in, std::ostream& ou
   ctx.showPlot = [&handedOver] { handedOver = true; };
   StepRecord steps;  // the iterative methods draw their steps
   ctx.stepRecord = &steps;
+  ChartRun chart;  // the methods with a convergence chart record their run for --plot
+  if (!plotFile.empty()) ctx.chartRun = &chart;
   try {
     method->run(ctx);
   } catch (const ScriptError& e) {
@@ -183,6 +186,8 @@ int Run(const std::vector<std::string>& args, std::istream& in, std::ostream& ou
   if (!plotFile.empty()) {
     const int code = steps.method != StepMethod::None
                          ? WriteStepPicture(steps, plotStep, plotFile, writePlot, err)
+                     : chart.kind != ChartKind::None
+                         ? WriteChartPicture(chart, plotFile, writePlot, err)
                          : WriteHandedOverPlot(app, handedOver, plotFile, writePlot, err);
     if (code) return code;
   }

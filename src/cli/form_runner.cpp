@@ -5,6 +5,7 @@
 #include <optional>
 #include <ostream>
 
+#include "cli/chart_output.h"
 #include "cli/run_output.h"
 #include "common/scripted_dialogs.h"
 #include "common/text_util.h"
@@ -122,7 +123,8 @@ int RunFormCommand(const FormCommand& command, const std::vector<std::string>& a
                                command.control + " disabled while a box it needs is blank)");
 
   ScriptedDialogs dialogs(answers);
-  FormContext ctx{fields, dialogs, app};
+  ChartRun chart;  // the ODE windows' columns, drawn for --plot
+  FormContext ctx{fields, dialogs, app, plotFile.empty() ? nullptr : &chart};
   FormOutcome outcome;
   try {
     outcome = command.run(ctx);
@@ -136,7 +138,9 @@ int RunFormCommand(const FormCommand& command, const std::vector<std::string>& a
   LogShownBoxes(dialogs, err);
 
   if (!plotFile.empty()) {
-    if (!outcome.picture)
+    if (!outcome.picture && chart.kind != ChartKind::None) {
+      if (int code = WriteChartPicture(chart, plotFile, writePlot, err)) return code;
+    } else if (!outcome.picture)
       err << "tessaly-cli: nothing was drawn; " << plotFile << " was not written\n";
     else if (int code = WritePlotFile(*outcome.picture, plotFile, writePlot, err))
       return code;

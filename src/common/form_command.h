@@ -58,10 +58,14 @@ struct FormOutcome {
   std::function<std::string()> csv;
 };
 
+struct ChartRun;
+
 struct FormContext {
   const FormFields& fields;
   Dialogs& dialogs;
   AppState& app;
+  // Where a command records its run for a chart (common/chart_run.h); null: nothing records.
+  ChartRun* chartRun = nullptr;
 };
 
 struct FormCommand {

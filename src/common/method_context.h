@@ -10,6 +10,7 @@
 
 namespace tessaly {
 
+struct ChartRun;
 struct StepRecord;
 
 struct MethodContext {
@@ -17,6 +18,9 @@ struct MethodContext {
   ResultPane& result;
   Dialogs& dialogs;
   int digits = 6;  // the window's Decimal digits, where it has them
+  // Where an iterative method records its run for the convergence chart (common/
+  // chart_run.h). Null where nothing records.
+  ChartRun* chartRun = nullptr;
   // The interpolation methods' plot: the hand-over record they fill, and the request to
   // show a fresh plot window drawn from it. Null / empty where nothing is plotted.
   PlotHandOver* plot = nullptr;

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "common/assign.h"
+#include "common/chart_run.h"
 #include "common/number_text.h"
 #include "common/text_util.h"
 #include "common/work_guard.h"
@@ -182,9 +183,7 @@ uint64_t JacobiSteps(uint64_t n) {
   return (kLastRotation + 1) * (n * n * n + n * n + 2 * n * n * kFieldSteps);
 }
 
-}  // namespace
-
-void ClassicalJacobi(MethodContext& ctx) {
+void RunJacobiRotations(MethodContext& ctx, std::string_view chartName) {
   Dialogs& dialogs = ctx.dialogs;
   auto order = AskOrder(dialogs, "输入矩阵的阶数 n：", "输入数据", "3");
   if (!order || *order < 2) return;
@@ -210,6 +209,13 @@ void ClassicalJacobi(MethodContext& ctx) {
   int k = 0;
   int p = 0, q = 0;
   std::tie(p, q) = LargestOffDiagonal(a, n, n);
+  // The chart follows the largest off-diagonal modulus from the matrix typed (rotation 0)
+  // through every rotation.
+  ChartRun* chart = ctx.chartRun;
+  if (chart) {
+    chart->Begin(ChartKind::OffDiagonal, ctx.input, std::string(chartName), *eps);
+    chart->Add(0, p != 0 ? std::fabs(a(p, q)) : 0);
+  }
   bool gaveUp = false;
   while (p != 0) {
     rotation.Aim(a, p, q);
@@ -250,6 +256,7 @@ void ClassicalJacobi(MethodContext& ctx) {
     std::swap(a, a1);
     ++k;
     std::tie(p, q) = LargestOffDiagonal(a, n, n);
+    if (chart) chart->Add(k, p != 0 ? std::fabs(a(p, q)) : 0);
     if (k > kLastRotation) {
       gaveUp = true;
       break;
@@ -273,6 +280,10 @@ void ClassicalJacobi(MethodContext& ctx) {
   if (!gaveUp) CheckRotationPairs(dialogs, typed, a, v, n, k, *eps, d);
 }
 
-void JacobiPassBarrier(MethodContext& ctx) { ClassicalJacobi(ctx); }
+}  // namespace
+
+void ClassicalJacobi(MethodContext& ctx) { RunJacobiRotations(ctx, "Jacobi旋转法"); }
+
+void JacobiPassBarrier(MethodContext& ctx) { RunJacobiRotations(ctx, "Jacobi过关法"); }
 
 }  // namespace tessaly

@@ -13,6 +13,7 @@
 #include <utility>
 
 #include "common/assign.h"
+#include "common/chart_run.h"
 #include "common/number_text.h"
 #include "common/text_util.h"
 #include "common/work_guard.h"
@@ -129,13 +130,22 @@ struct Eigenpair {
   Vector vector;
 };
 
+// The eigenvalue estimate a chart shows for an iterate: the ratio of the component that is
+// largest in modulus in the previous iterate (the one least spoiled by rounding).
+double Estimate(const Vector& ratio, const Vector& previous, int n) {
+  int best = 1;
+  for (int j = 2; j <= n; ++j)
+    if (std::fabs(previous(j)) > std::fabs(previous(best))) best = j;
+  return ratio(best);
+}
+
 // The iterates y_k = B^k·x0, each formed from the k-th power of B, and the ratio test on
 // successive iterates. Writes the iterates into out. Returns the eigenvalue and the last
 // iterate once the test passes; nothing when the run was stopped (after iterate
 // `lastIterate`, or when an iterate overflowed), the warning answered.
 std::optional<Eigenpair> IterateWithPowers(MethodContext& ctx, std::string& out, const Matrix& b,
                                            const Vector& x0, int n, double eps, int lastIterate,
-                                           std::string_view limitMessage) {
+                                           std::string_view limitMessage, double shift) {
   const int d = ctx.digits;
   Vector older, old, y;  // y_{k-2}, y_{k-1}, y_k
   Matrix power, next;
@@ -164,6 +174,7 @@ std::optional<Eigenpair> IterateWithPowers(MethodContext& ctx, std::string& out,
       SetRatio(ratio(j), y(j), old(j), d);
     }
     const int decider = DecidingComponent(previousRatio, ratio, n, eps);
+    if (ctx.chartRun) ctx.chartRun->Add(k, Estimate(ratio, old, n) + shift);
     AppendIterate(out, k, y, n);
     if (decider != 0) return Eigenpair{ratio(decider), std::move(y)};
     if (k >= lastIterate) {
@@ -231,8 +242,11 @@ void RunPowerMethod(MethodContext& ctx, bool shifted) {
   }
   AppendVectorListing(out, x0, n, VectorLayout::Stacked);
 
+  if (ctx.chartRun)
+    ctx.chartRun->Begin(ChartKind::Eigenvalue, ctx.input,
+                        shifted ? "原点平移 P=" + PlainNumberText(shift) : "幂法", *eps);
   auto found = IterateWithPowers(ctx, out, b, x0, n, *eps, iterates,
-                                 shifted ? kShiftLimitMessage : kIterateLimitMessage);
+                                 shifted ? kShiftLimitMessage : kIterateLimitMessage, shift);
   if (!found) return;
   if (shifted) {
     AppendEigenpair(out, "新矩阵的特征值是： ", found->value, found->vector, n);
@@ -318,6 +332,7 @@ void MatrixFanMi(MethodContext& ctx) {
   AppendVectorListing(out, x0, n, VectorLayout::Inline);
   out.append(kCrLf);
 
+  if (ctx.chartRun) ctx.chartRun->Begin(ChartKind::Eigenvalue, ctx.input, "反幂法", *eps);
   Vector b = x0, y, x, normalised(n);
   double factor = 0;
   double previousFactor = -1.79769313486232E+307;
@@ -341,6 +356,7 @@ void MatrixFanMi(MethodContext& ctx) {
       StopWithQuestion(ctx, out, kIterateOverflowMessage);
       return;
     }
+    if (ctx.chartRun) ctx.chartRun->Add(k, 1 / factor);
     out.append("\r\n第 ").append(PlainIntegerText(k)).append(" 次归一化向量是：");
     AppendVectorListing(out, normalised, n, VectorLayout::Inline);
     out.append("\r\n    近似特征值：");

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "common/assign.h"
+#include "common/chart_run.h"
 #include "common/number_text.h"
 #include "common/text_util.h"
 #include "common/work_guard.h"
@@ -87,6 +88,14 @@ void Iterate(MethodContext& ctx, Sweep kind) {
     if (w <= 0) w = 1;
   }
 
+  ChartRun* chart = ctx.chartRun;
+  if (chart) {
+    std::string name = kind == Sweep::Jacobi        ? "Jacobi"
+                       : kind == Sweep::GaussSeidel ? "Gauss-Seidel"
+                                                    : "SOR ω=" + PlainNumberText(w);
+    chart->Begin(ChartKind::Change, ctx.input, std::move(name), e);
+  }
+
   x = x0;
   int k = 0;
   for (;;) {
@@ -116,6 +125,11 @@ void Iterate(MethodContext& ctx, Sweep kind) {
     bool converged = true;
     for (int i = 1; i <= n && converged; ++i) converged = std::fabs(x(i) - x0(i)) <= e;
     ++k;
+    if (chart) {
+      double change = 0;
+      for (int i = 1; i <= n; ++i) change = std::fmax(change, std::fabs(x(i) - x0(i)));
+      chart->Add(k, change);
+    }
     if (k > kSweepLimit) {
       dialogs.MsgBox(texts.sweepLimit);
       return;

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "catalog/families.h"
+#include "common/chart_run.h"
 #include "common/number_text.h"
 #include "ode/ode_form.h"
 
@@ -24,6 +25,28 @@ void SetTable(FormOutcome& outcome, std::string_view firstTitle, std::string_vie
   };
 }
 
+// A column's legend entry: its title without the trailing "Y(n)".
+std::string SeriesName(std::string_view title) {
+  constexpr std::string_view kSuffix = "Y(n)";
+  if (title.ends_with(kSuffix)) title.remove_suffix(kSuffix.size());
+  return std::string(title);
+}
+
+// Hands the table's two columns to the chart, where one is recorded. Runs are compared on
+// the same f, bounds, parts and y0.
+void RecordColumns(FormContext& ctx, const OdeProblem& p, double y0, std::string_view firstTitle,
+                   std::string_view secondTitle, const ode::Columns& columns) {
+  ChartRun* chart = ctx.chartRun;
+  if (!chart) return;
+  std::string problem = p.formula;
+  for (double v : {p.a, p.grid.x.back(), static_cast<double>(p.grid.n), y0})
+    problem.append("\n").append(PlainNumberText(v));
+  chart->Begin(ChartKind::Solution, std::move(problem), SeriesName(firstTitle));
+  chart->series[0].x = p.grid.x;
+  chart->series[0].y = columns.first;
+  chart->series.push_back({SeriesName(secondTitle), p.grid.x, columns.second});
+}
+
 // The Euler and Runge-Kutta windows: one starting value at a.
 FormOutcome RunOneStart(FormContext& ctx, std::string_view firstTitle,
                         std::string_view secondTitle, OneStartSolver solve) {
@@ -36,7 +59,9 @@ FormOutcome RunOneStart(FormContext& ctx, std::string_view firstTitle,
     return outcome;
   }
   const FormulaXY f(NormalizeFormula(p->formula), "y");
-  SetTable(outcome, firstTitle, secondTitle, p->grid, solve(f, p->grid, *y0));
+  ode::Columns columns = solve(f, p->grid, *y0);
+  RecordColumns(ctx, *p, *y0, firstTitle, secondTitle, columns);
+  SetTable(outcome, firstTitle, secondTitle, p->grid, std::move(columns));
   return outcome;
 }
 
@@ -64,8 +89,10 @@ FormOutcome RunAdams(FormContext& ctx) {
     starts.push_back(*y);
   }
   const FormulaXY f(NormalizeFormula(p->formula), "y");
-  SetTable(outcome, "阿达姆斯外插公式Y(n)", "阿达姆斯内插公式Y(n)", p->grid,
-           ode::SolveAdams(f, p->grid, starts));
+  constexpr std::string_view kFirst = "阿达姆斯外插公式Y(n)", kSecond = "阿达姆斯内插公式Y(n)";
+  ode::Columns columns = ode::SolveAdams(f, p->grid, starts);
+  RecordColumns(ctx, *p, starts.front(), kFirst, kSecond, columns);
+  SetTable(outcome, kFirst, kSecond, p->grid, std::move(columns));
   return outcome;
 }
 

@@ -78,7 +78,9 @@ FormWindow::FormWindow(FormWindowDescription description, WindowServices service
 
   auto* form = new QVBoxLayout;
   form->addLayout(grid);
-  form->addWidget(button_);
+  buttonRow_ = new QHBoxLayout;
+  buttonRow_->addWidget(button_);
+  form->addLayout(buttonRow_);
   if (!description_.resultBox.isEmpty()) {
     result_ = new QPlainTextEdit(this);
     result_->setObjectName(description_.resultBox);
@@ -234,6 +236,11 @@ void FormWindow::Press() {
   if (!button_->isEnabled() || !command_->run) return;
   const FormFields fields = Fields();
   FormContext ctx{fields, *dialogs_, *app_};
+  PrepareCommand(ctx);
+  struct Finished {
+    FormWindow* w;
+    ~Finished() { w->CommandFinished(); }
+  } finished{this};
   try {
     Apply(command_->run(ctx));
     for (const FormControl& c : command_->controls)

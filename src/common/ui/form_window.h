@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QComboBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -87,6 +88,12 @@ class FormWindow : public FixedSizeWindow {
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
+  // Around every run of the command: a window may add to the command's context before it
+  // runs, and look at what it left when it has returned (also after a failure).
+  virtual void PrepareCommand(FormContext&) {}
+  virtual void CommandFinished() {}
+  // The row that holds the command button, for a window's own buttons beside it.
+  QHBoxLayout* ButtonRow() const { return buttonRow_; }
 
  private:
   QWidget* BuildControl(const FormControl& control);
@@ -111,6 +118,7 @@ class FormWindow : public FixedSizeWindow {
   std::map<QString, QComboBox*> lists_;
   std::map<QString, QLabel*> labels_;
   QPushButton* button_ = nullptr;
+  QHBoxLayout* buttonRow_ = nullptr;
   QPlainTextEdit* result_ = nullptr;
   PlotView* picture_ = nullptr;
   std::string resultText_;  // as written, CR LF kept

@@ -1,5 +1,7 @@
 #include "eigen/ui/matrix_window.h"
 
+#include "pictures/ui/charted_worksheet.h"
+
 #include "worksheet/worksheet_rules.h"
 
 namespace tessaly {
@@ -70,7 +72,7 @@ WorksheetDescription MatrixCValueCVectorDescription() {
 }
 
 Worksheet* CreateMatrixCValueCVector(WindowServices services) {
-  return new Worksheet(MatrixCValueCVectorDescription(), services);
+  return new ChartedWorksheet(MatrixCValueCVectorDescription(), services);
 }
 
 }  // namespace tessaly

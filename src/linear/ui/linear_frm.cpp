@@ -1,5 +1,7 @@
 #include "linear/ui/linear_frm.h"
 
+#include "pictures/ui/charted_worksheet.h"
+
 #include "worksheet/worksheet_rules.h"
 
 namespace tessaly {
@@ -78,7 +80,7 @@ WorksheetDescription LinearFrmDescription() {
 }
 
 Worksheet* CreateLinearFrm(WindowServices services) {
-  return new Worksheet(LinearFrmDescription(), services);
+  return new ChartedWorksheet(LinearFrmDescription(), services);
 }
 
 }  // namespace tessaly

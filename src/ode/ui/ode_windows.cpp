@@ -1,6 +1,7 @@
 #include "ode/ui/ode_windows.h"
 
 #include "common/ui/services.h"
+#include "pictures/ui/charted_form_window.h"
 
 namespace tessaly {
 namespace {
@@ -61,13 +62,17 @@ void RegisterOdeWindows(AppWindows& windows, WindowServices services) {
   services.windows = &windows;
   windows.Register("UsualDiffEquation",
                    [services](AppWindows&) { return CreateUsualDiffEquation(services); });
-  windows.Register("UsDi_Euler",
-                   [services](AppWindows&) { return new FormWindow(UsDiEulerDescription(), services); });
-  windows.Register("UsDi_RungeKutta", [services](AppWindows&) {
-    return new FormWindow(UsDiRungeKuttaDescription(), services);
+  // The three solver windows overlay their runs on one problem in one picture.
+  auto kept = std::make_shared<KeptCharts>();
+  windows.Register("UsDi_Euler", [services, kept](AppWindows&) {
+    return new ChartedFormWindow(UsDiEulerDescription(), services, kept);
   });
-  windows.Register("UsDi_Adams",
-                   [services](AppWindows&) { return new FormWindow(UsDiAdamsDescription(), services); });
+  windows.Register("UsDi_RungeKutta", [services, kept](AppWindows&) {
+    return new ChartedFormWindow(UsDiRungeKuttaDescription(), services, kept);
+  });
+  windows.Register("UsDi_Adams", [services, kept](AppWindows&) {
+    return new ChartedFormWindow(UsDiAdamsDescription(), services, kept);
+  });
 }
 
 }  // namespace tessaly

@@ -4,6 +4,7 @@
 #include <QToolButton>
 
 #include "common/ui/app_windows.h"
+#include "pictures/residual_run.h"
 #include "roots/ui/iteration_picture_window.h"
 
 namespace tessaly {
@@ -79,6 +80,7 @@ UltraWindow::UltraWindow(WindowServices services)
   Toolbar1()->addAction(pictureAction_);
   if (auto* button = qobject_cast<QToolButton*>(Toolbar1()->widgetForAction(pictureAction_)))
     button->setToolButtonStyle(Qt::ToolButtonTextOnly);
+  chart_ = new WorksheetChart(this, Toolbar1(), services);
 }
 
 void UltraWindow::PrepareMethod(MethodContext& context) {
@@ -87,6 +89,7 @@ void UltraWindow::PrepareMethod(MethodContext& context) {
 }
 
 void UltraWindow::MethodFinished() {
+  chart_->Finished(ResidualRun(steps_, InputText()));
   const bool recorded = !steps_.steps.empty();
   pictureAction_->setEnabled(recorded);
   // An open picture follows the latest run; a run without steps closes it.

@@ -6,6 +6,7 @@
 #include <QPointer>
 
 #include "pictures/step_record.h"
+#include "pictures/ui/charted_worksheet.h"
 #include "roots/ui/iteration_picture_window.h"
 #include "worksheet/ui/worksheet_window.h"
 
@@ -27,6 +28,8 @@ class UltraWindow : public Worksheet {
   void ShowIterationPicture();
   IterationPictureWindow* PictureWindow() const { return pictureWindow_; }
   const StepRecord& LastSteps() const { return steps_; }
+  // "收敛过程图": |f(x_k)| per step of the runs kept on the same equation.
+  WorksheetChart* Chart() const { return chart_; }
 
  protected:
   void PrepareMethod(MethodContext& context) override;
@@ -36,6 +39,7 @@ class UltraWindow : public Worksheet {
   WindowServices services_;
   StepRecord steps_;
   QAction* pictureAction_;
+  WorksheetChart* chart_;
   QPointer<IterationPictureWindow> pictureWindow_;
 };
 
