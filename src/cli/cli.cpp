@@ -18,6 +18,7 @@
 #include "common/scripted_dialogs.h"
 #include "common/text_util.h"
 #include "expr/formula.h"
+#include "pictures/residual_run.h"
 #include "worksheet/worksheet_rules.h"
 
 namespace tessaly {
@@ -26,7 +27,7 @@ namespace {
 constexpr const char* kUsage =
     "usage: tessaly-cli list\n"
     "       tessaly-cli run WINDOW.ITEM [--input FILE] [--answer TEXT]... [--digits N]\n"
-    "                   [--plot FILE.png|FILE.svg [--step K]] [--lf]\n"
+    "                   [--plot FILE.png|FILE.svg [--step K | --convergence]] [--lf]\n"
     "       tessaly-cli run WINDOW.BUTTON [--field NAME=VALUE]... [--answer TEXT]...\n"
     "                   [--plot FILE.png|FILE.svg] [--colour RRGGBB] [--csv FILE] [--lf]\n"
     "       tessaly-cli controls WINDOW.BUTTON\n"
@@ -121,6 +122,7 @@ int Run(const std::vector<std::string>& args, std::istream& in, std::ostream& ou
   std::vector<std::string> answers;
   std::string plotFile;
   std::optional<int> plotStep;
+  bool convergence = false;  // a root finder's convergence chart instead of its steps
   int digits = 6;
   bool lf = false;
   for (size_t i = 2; i < args.size(); ++i) {
@@ -139,6 +141,8 @@ int Run(const std::vector<std::string>& args, std::istream& in, std::ostream& ou
     } else if (a == "--plot" && hasValue) {
       plotFile = args[++i];
       if (plotFile.empty()) return UsageError(err, kEmptyPlotFileMessage);
+    } else if (a == "--convergence") {
+      convergence = true;
     } else if (a == "--step" && hasValue) {
       plotStep = ParseStepNumber(args[++i]);
       if (!plotStep) return UsageError(err, "--step needs a step number from 1");
@@ -150,6 +154,8 @@ int Run(const std::vector<std::string>& args, std::istream& in, std::ostream& ou
   }
   if (!plotFile.empty() && !writePlot) return UsageError(err, kNoPicturesMessage);
   if (plotStep && plotFile.empty()) return UsageError(err, "--step needs --plot");
+  if (convergence && plotFile.empty()) return UsageError(err, "--convergence needs --plot");
+  if (convergence && plotStep) return UsageError(err, "--step and --convergence exclude each other");
 
   std::string input;
   const InputRead read = LoadInput(*method, inputFile, in, input);
@@ -184,7 +190,9 @@ int Run(const std::vector<std::string>& args, std::istream& in, std::ostream& ou
   }
   LogShownBoxes(dialogs, err);
   if (!plotFile.empty()) {
-    const int code = steps.method != StepMethod::None
+    const int code = steps.method != StepMethod::None && convergence
+                         ? WriteChartPicture(ResidualRun(steps, ctx.input), plotFile, writePlot, err)
+                     : steps.method != StepMethod::None
                          ? WriteStepPicture(steps, plotStep, plotFile, writePlot, err)
                      : chart.kind != ChartKind::None
                          ? WriteChartPicture(chart, plotFile, writePlot, err)
