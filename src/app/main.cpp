@@ -33,9 +33,7 @@ int main(int argc, char** argv) {
   // Toolbar icons from the desktop's icon theme, or Adwaita where the desktop names none.
   if (QIcon::themeName().isEmpty() || QIcon::themeName() == "hicolor")
     QIcon::setThemeName("Adwaita");
-  // The installed icon and desktop entry, so that docks and task bars show them; without
-  // them (the build tree) the windows have the platform's plain icon.
-  QApplication::setWindowIcon(QIcon::fromTheme("org.tessaly.Tessaly"));
+  // The desktop entry the windows belong to, so that task bars show its name and icon.
   QGuiApplication::setDesktopFileName("org.tessaly.Tessaly");
 
   tessaly::AppState state;
