@@ -33,6 +33,8 @@ int main(int argc, char** argv) {
   // Toolbar icons from the desktop's icon theme, or Adwaita where the desktop names none.
   if (QIcon::themeName().isEmpty() || QIcon::themeName() == "hicolor")
     QIcon::setThemeName("Adwaita");
+  // The desktop entry the windows belong to, so that task bars show its name and icon.
+  QGuiApplication::setDesktopFileName("org.tessaly.Tessaly");
 
   tessaly::AppState state;
   tessaly::AppWindows windows;

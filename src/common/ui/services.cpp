@@ -18,13 +18,16 @@ namespace tessaly {
 
 QString ProgramFolder() { return QCoreApplication::applicationDirPath(); }
 
-QString ShippedFile(const QString& relativePath) {
-  const QString folder = ProgramFolder();
-  for (const QString& path : {folder + "/" + relativePath,
-                              folder + "/../share/tessaly/" + relativePath}) {
+QString ShippedFileFrom(const QString& programFolder, const QString& relativePath) {
+  for (const QString& path : {programFolder + "/" + relativePath,
+                              programFolder + "/../share/tessaly/" + relativePath}) {
     if (QFileInfo::exists(path)) return QFileInfo(path).absoluteFilePath();
   }
   return {};
+}
+
+QString ShippedFile(const QString& relativePath) {
+  return ShippedFileFrom(ProgramFolder(), relativePath);
 }
 
 namespace {

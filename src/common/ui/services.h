@@ -18,6 +18,8 @@ QString ProgramFolder();
 // installation prefix's share/tessaly beside the executable's bin folder. The empty text
 // when neither exists.
 QString ShippedFile(const QString& relativePath);
+// The same lookup for an executable in `programFolder`.
+QString ShippedFileFrom(const QString& programFolder, const QString& relativePath);
 
 // Opens the help file under the shipped "Help" folder with the desktop's handler
 // for it when both exist; otherwise opens the user guide built into the program at the page

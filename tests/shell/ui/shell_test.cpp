@@ -1,8 +1,11 @@
 // The main window, the about window and the exit splash.
 #include <gtest/gtest.h>
 
+#include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextDocument>
@@ -130,6 +133,20 @@ TEST_F(Shell, TuneStaysSilentWithoutItsFile) {
   EXPECT_FALSE(PlayTune("/no/such/folder/END.MID", kTuneAlias));
   StopTune(kTuneAlias);
   StopTune("never-opened");
+}
+
+TEST_F(Shell, ShippedFilesAreFoundBesideTheProgramThenUnderShareTessaly) {
+  QTemporaryDir prefix;
+  const QString bin = prefix.path() + "/bin", share = prefix.path() + "/share/tessaly";
+  ASSERT_TRUE(QDir().mkpath(bin + "/music") && QDir().mkpath(share + "/music") &&
+              QDir().mkpath(share + "/examples"));
+  for (const QString& file : {bin + "/music/END.MID", share + "/music/END.MID"}) {
+    QFile f(file);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+  }
+  EXPECT_EQ(ShippedFileFrom(bin, "music/END.MID"), bin + "/music/END.MID");
+  EXPECT_EQ(ShippedFileFrom(bin, "examples"), share + "/examples");
+  EXPECT_EQ(ShippedFileFrom(bin, "Help/TessalyHelp.CHM"), QString());
 }
 
 TEST_F(Shell, HelpOpensTheGuideAtTheAskingWindowsPage) {
