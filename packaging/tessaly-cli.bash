@@ -52,7 +52,7 @@ _tessaly_cli() {
   controls=$("$cli" controls "$target" 2>/dev/null)
   local button=$?
   case $prev in
-    --input | --plot)
+    --input | --plot | --csv)
       mapfile -t COMPREPLY < <(compgen -f -- "$cur")
       compopt -o filenames 2>/dev/null
       return
@@ -74,10 +74,10 @@ _tessaly_cli() {
       [[ ${#COMPREPLY[@]} -eq 1 && ${COMPREPLY[0]} == *= ]] && compopt -o nospace 2>/dev/null
       return
       ;;
-    --answer | --digits | --colour) return ;;
+    --answer | --digits | --colour | --step) return ;;
   esac
-  local options='--input --answer --digits --plot --lf'
-  ((button == 0)) && options='--field --answer --plot --colour --lf'
+  local options='--input --answer --digits --plot --step --convergence --lf'
+  ((button == 0)) && options='--field --answer --plot --colour --csv --lf'
   mapfile -t COMPREPLY < <(compgen -W "$options" -- "$cur")
 }
 
