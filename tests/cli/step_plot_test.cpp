@@ -52,6 +52,14 @@ TEST(CliStepPlot, WritesTheStepsPictureUpToTheStepAsked) {
   EXPECT_EQ(cancelled.first, 0);
   EXPECT_NE(cancelled.second.find("a.png was not written"), std::string::npos);
   EXPECT_EQ(written.size(), 3u);
+
+  // --convergence writes the chart of |f(x_k)| instead: one point a step, no bracket bars.
+  EXPECT_EQ(run({"--plot", "a.png", "--convergence"}).first, 0);
+  ASSERT_EQ(written.size(), 4u);
+  EXPECT_TRUE(written[3].rects.empty());
+  EXPECT_EQ(written[3].marks.size(), 7u + 1u);  // the points and the legend's square
+  EXPECT_EQ(run({"--plot", "a.png", "--convergence", "--step", "2"}).first, 2);
+  EXPECT_EQ(run({"--convergence"}).second, "tessaly-cli: --convergence needs --plot\n");
 }
 
 }  // namespace
