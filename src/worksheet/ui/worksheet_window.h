@@ -9,6 +9,8 @@
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QProgressBar>
+#include <QPushButton>
+#include <QShortcut>
 #include <QToolBar>
 #include <map>
 #include <memory>
@@ -17,6 +19,7 @@
 #include "common/method_registry.h"
 #include "common/ui/qt_dialogs.h"
 #include "common/ui/window_services.h"
+#include "common/ui/worker_run.h"
 #include "worksheet/ui/worksheet_description.h"
 
 namespace tessaly {
@@ -68,7 +71,12 @@ class Worksheet : public QMainWindow {
   // The commands, as the menus and the toolbar run them.
   void Run(Command command);
   void Toolbar1_ButtonClick(const QString& key);
+  // Runs the method on a worker thread and returns when it has ended (the window's events
+  // are served meanwhile); does nothing while another method of this window runs.
   void RunMethod(const MethodEntry& method);
+  bool MethodRunning() const;
+  // Asks the running method to stop at its next progress point (the 取消 button, Esc).
+  void CancelMethod();
 
  protected:
   // Around every method run: a window may add to the method's context before it runs, and
@@ -79,6 +87,7 @@ class Worksheet : public QMainWindow {
 
   void resizeEvent(QResizeEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
 
  private:
   void BuildPanes();
@@ -89,6 +98,8 @@ class Worksheet : public QMainWindow {
   void BuildToolbar();
   void BuildStatusBar();
   void SetStatus(const QString& text);
+  // Disables the menus, the toolbar and edits of the result pane while a method runs.
+  void SetRunning(bool running);
   void UpdateDateTime();
 
   // Layout (worksheet_layout.cpp).
@@ -142,6 +153,10 @@ class Worksheet : public QMainWindow {
   QLabel* panel1_ = nullptr;
   QLabel* panel2_ = nullptr;
   QLabel* panel3_ = nullptr;
+  QProgressBar* runBar_ = nullptr;
+  QPushButton* cancelButton_ = nullptr;
+  QShortcut* escape_ = nullptr;
+  WorkerRun* run_ = nullptr;
   QMenu* methodMenu_ = nullptr;
   QMenu* fileMenu_ = nullptr;
   std::map<QString, QAction*> actions_;

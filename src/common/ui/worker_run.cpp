@@ -1,0 +1,116 @@
+#include "common/ui/worker_run.h"
+
+#include <QEventLoop>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QThread>
+#include <QTimer>
+
+namespace tessaly {
+
+WorkerRun::WorkerRun(QObject* owner, QProgressBar* bar, QPushButton* cancel)
+    : QObject(owner), owner_(owner), bar_(bar), cancel_(cancel) {
+  showTimer_ = new QTimer(this);
+  showTimer_->setSingleShot(true);
+  showTimer_->setInterval(kShowAfterMs);
+  connect(showTimer_, &QTimer::timeout, this, &WorkerRun::ShowProgress);
+  pollTimer_ = new QTimer(this);
+  pollTimer_->setInterval(50);
+  connect(pollTimer_, &QTimer::timeout, this, [this] {
+    if (!bar_) return;
+    const int64_t total = progress_.Total();
+    if (total <= 0) {
+      bar_->setRange(0, 0);  // a busy bar
+      return;
+    }
+    // The bar counts in thousandths, whatever the method's units.
+    bar_->setRange(0, 1000);
+    bar_->setValue(static_cast<int>(std::min<int64_t>(1000, progress_.Done() * 1000 / total)));
+  });
+  if (cancel_) connect(cancel_, &QPushButton::clicked, this, &WorkerRun::Cancel);
+}
+
+WorkerRun::~WorkerRun() {
+  // A window is never destroyed while its method runs (closing waits for the run), but
+  // the thread must never be left joinable.
+  if (worker_.joinable()) {
+    progress_.Cancel();
+    worker_.join();
+  }
+}
+
+void WorkerRun::ShowProgress() {
+  if (!running_) return;
+  if (bar_) {
+    bar_->setRange(0, 0);
+    bar_->show();
+  }
+  if (cancel_) cancel_->show();
+  pollTimer_->start();
+}
+
+void WorkerRun::Run(std::function<void()> work, std::function<void(std::exception_ptr)> done) {
+  progress_.Reset();
+  running_ = true;
+  auto failure = std::make_shared<std::exception_ptr>();
+  QEventLoop loop;
+  loop_ = &loop;
+  auto end = [this, failure, done = std::move(done)] {
+    worker_.join();
+    showTimer_->stop();
+    pollTimer_->stop();
+    if (bar_) bar_->hide();
+    if (cancel_) cancel_->hide();
+    done(*failure);
+    running_ = false;
+    if (loop_) loop_->quit();
+    loop_ = nullptr;
+    emit ended();
+  };
+  worker_ = std::thread([this, failure, work = std::move(work), end = std::move(end)] {
+    try {
+      work();
+    } catch (...) {
+      *failure = std::current_exception();
+    }
+    QMetaObject::invokeMethod(this, end, Qt::QueuedConnection);
+  });
+  showTimer_->start();
+  // Nothing of the window may be touched after this loop: it may be closing by then.
+  loop.exec();
+}
+
+void WorkerRun::Cancel() {
+  if (running_) progress_.Cancel();
+}
+
+void WorkerRun::WaitUntilEnded() {
+  if (!running_) return;
+  QEventLoop wait;
+  connect(this, &WorkerRun::ended, &wait, &QEventLoop::quit);
+  wait.exec();
+}
+
+void WorkerRun::OnWindowThread(const std::function<void()>& fn) {
+  if (QThread::currentThread() == owner_->thread())
+    fn();
+  else
+    QMetaObject::invokeMethod(owner_, fn, Qt::BlockingQueuedConnection);
+}
+
+std::string WindowThreadDialogs::InputBox(std::string_view prompt, std::string_view title,
+                                          std::string_view defaultText) {
+  std::string answer;
+  run_.OnWindowThread([&] { answer = inner_.InputBox(prompt, title, defaultText); });
+  return answer;
+}
+
+MsgResult WindowThreadDialogs::MsgBox(std::string_view text, MsgButtons buttons, MsgIcon icon,
+                                      std::string_view title, MsgDefault defaultButton) {
+  MsgResult answer = MsgResult::Ok;
+  run_.OnWindowThread(
+      [&] { answer = inner_.MsgBox(text, buttons, icon, title, defaultButton); });
+  return answer;
+}
+
+}  // namespace tessaly
