@@ -53,8 +53,7 @@ void RegisterAll() {
 
 void PrintTable(const MedianReporter& r) {
   const double direct = r.Time("BM_Direct", 3), worker = r.Time("BM_ThroughWorker", 3);
-  // CPU time of the window thread and the worker together; the console lines above give
-  // the wall time as well.
+  // CPU time of the calling (window) thread; the console lines above give the wall time.
   std::printf("\n3 x 3 elimination (CPU time): direct %.1f us, through the worker %.1f us, "
               "overhead %.1f us (%.3f ms; must stay under 1 ms), ratio %.1f\n",
               direct, worker, worker - direct, (worker - direct) / 1000, worker / direct);
