@@ -92,9 +92,6 @@ FormWindow::FormWindow(FormWindowDescription description, WindowServices service
   buttonRow_->addWidget(runBar_, 1);
   buttonRow_->addWidget(cancelButton_);
   run_ = new WorkerRun(this, runBar_, cancelButton_);
-  escape_ = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-  escape_->setEnabled(false);
-  connect(escape_, &QShortcut::activated, run_, &WorkerRun::Cancel);
   form->addLayout(buttonRow_);
   if (!description_.resultBox.isEmpty()) {
     result_ = new QPlainTextEdit(this);
@@ -293,12 +290,21 @@ void FormWindow::Press() {
 void FormWindow::SetRunning(bool running) {
   button_->setEnabled(!running && command_->Enabled(Fields()));
   if (result_) result_->setReadOnly(running || resultLoading_ || description_.resultDiscardsKeys);
-  escape_->setEnabled(running);
 }
 
 bool FormWindow::CommandRunning() const { return run_->Running(); }
 
 void FormWindow::CancelCommand() { run_->Cancel(); }
+
+void FormWindow::keyPressEvent(QKeyEvent* event) {
+  // Esc, unused by the panes, reaches the window: it cancels a running method.
+  if (event->key() == Qt::Key_Escape && run_->Running()) {
+    run_->Cancel();
+    event->accept();
+    return;
+  }
+  FixedSizeWindow::keyPressEvent(event);
+}
 
 void FormWindow::closeEvent(QCloseEvent* event) {
   // A running command is cancelled first; the window closes once it has ended.

@@ -96,6 +96,7 @@ class FormWindow : public FixedSizeWindow {
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
   // Around every run of the command: a window may add to the command's context before it
   // runs, and look at what it left when it has returned (also after a failure).
   virtual void PrepareCommand(FormContext&) {}
@@ -132,7 +133,6 @@ class FormWindow : public FixedSizeWindow {
   PlotView* picture_ = nullptr;
   QProgressBar* runBar_ = nullptr;
   QPushButton* cancelButton_ = nullptr;
-  QShortcut* escape_ = nullptr;
   WorkerRun* run_ = nullptr;
   std::string resultText_;  // as written, CR LF kept
   QString shownResult_;     // what the box showed when resultText_ was written

@@ -158,9 +158,6 @@ void Worksheet::BuildStatusBar() {
   bar->addPermanentWidget(runBar_);
   bar->addPermanentWidget(cancelButton_);
   run_ = new WorkerRun(this, runBar_, cancelButton_);
-  escape_ = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-  escape_->setEnabled(false);
-  connect(escape_, &QShortcut::activated, run_, &WorkerRun::Cancel);
   bar->addPermanentWidget(panel2_);
   bar->addPermanentWidget(panel3_);
   UpdateDateTime();
@@ -181,6 +178,11 @@ bool Worksheet::eventFilter(QObject* watched, QEvent* event) {
   const bool input = watched == Text1();
   const bool result = watched == text2_;
   if (input || result) {
+    if (event->type() == QEvent::KeyPress && run_->Running() &&
+        static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
+      run_->Cancel();  // the panes keep Esc for themselves otherwise
+      return true;
+    }
     if (event->type() == QEvent::FocusIn) {
       const QString& t = input ? description_.status.inputFocus : description_.status.resultFocus;
       if (!t.isEmpty()) SetStatus(t);
@@ -302,12 +304,21 @@ void Worksheet::SetRunning(bool running) {
   menuBar()->setEnabled(!running);
   toolbar_->setEnabled(!running);
   text2_->setReadOnly(running || description_.resultLocked);
-  escape_->setEnabled(running);
 }
 
 bool Worksheet::MethodRunning() const { return run_->Running(); }
 
 void Worksheet::CancelMethod() { run_->Cancel(); }
+
+void Worksheet::keyPressEvent(QKeyEvent* event) {
+  // Esc, unused by the panes, reaches the window: it cancels a running method.
+  if (event->key() == Qt::Key_Escape && run_->Running()) {
+    run_->Cancel();
+    event->accept();
+    return;
+  }
+  QMainWindow::keyPressEvent(event);
+}
 
 void Worksheet::closeEvent(QCloseEvent* event) {
   // A running method is cancelled first; the window closes once it has ended.

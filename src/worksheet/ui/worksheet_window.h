@@ -88,6 +88,7 @@ class Worksheet : public QMainWindow {
   void resizeEvent(QResizeEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   void BuildPanes();
@@ -155,7 +156,6 @@ class Worksheet : public QMainWindow {
   QLabel* panel3_ = nullptr;
   QProgressBar* runBar_ = nullptr;
   QPushButton* cancelButton_ = nullptr;
-  QShortcut* escape_ = nullptr;
   WorkerRun* run_ = nullptr;
   QMenu* methodMenu_ = nullptr;
   QMenu* fileMenu_ = nullptr;
