@@ -6,7 +6,6 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QKeyEvent>
-#include <QShortcut>
 #include <QTextCursor>
 #include <QTimer>
 #include <QToolButton>

@@ -11,7 +11,6 @@
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QProgressBar>
-#include <QShortcut>
 #include <QPushButton>
 #include <functional>
 #include <map>

@@ -7,7 +7,6 @@
 #include <QEvent>
 #include <QKeyEvent>
 #include <QMenuBar>
-#include <QShortcut>
 #include <QStatusBar>
 #include <QTime>
 #include <QTimer>

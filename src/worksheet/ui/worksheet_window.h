@@ -10,7 +10,6 @@
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QShortcut>
 #include <QToolBar>
 #include <map>
 #include <memory>
