@@ -5,6 +5,8 @@
 #include <QPushButton>
 #include <QThread>
 #include <QTimer>
+#include <condition_variable>
+#include <mutex>
 
 namespace tessaly {
 
@@ -92,10 +94,26 @@ void WorkerRun::WaitUntilEnded() {
 }
 
 void WorkerRun::OnWindowThread(const std::function<void()>& fn) {
-  if (QThread::currentThread() == owner_->thread())
+  if (QThread::currentThread() == owner_->thread()) {
     fn();
-  else
-    QMetaObject::invokeMethod(owner_, fn, Qt::BlockingQueuedConnection);
+    return;
+  }
+  // A queued call and a wait on the standard library's own lock, so that what `fn` wrote is
+  // ordered before the worker reads it in a way race checkers see too.
+  std::mutex m;
+  std::condition_variable cv;
+  bool ran = false;
+  QMetaObject::invokeMethod(
+      owner_,
+      [&] {
+        fn();
+        std::lock_guard lock(m);
+        ran = true;
+        cv.notify_one();
+      },
+      Qt::QueuedConnection);
+  std::unique_lock lock(m);
+  cv.wait(lock, [&] { return ran; });
 }
 
 std::string WindowThreadDialogs::InputBox(std::string_view prompt, std::string_view title,
