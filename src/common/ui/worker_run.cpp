@@ -103,16 +103,17 @@ void WorkerRun::OnWindowThread(const std::function<void()>& fn) {
   std::mutex m;
   std::condition_variable cv;
   bool ran = false;
+  std::unique_lock lock(m);  // held until the wait below, which the call waits for
   QMetaObject::invokeMethod(
       owner_,
       [&] {
+        { std::lock_guard asked(m); }
         fn();
         std::lock_guard lock(m);
         ran = true;
         cv.notify_one();
       },
       Qt::QueuedConnection);
-  std::unique_lock lock(m);
   cv.wait(lock, [&] { return ran; });
 }
 
