@@ -12,6 +12,7 @@
 #include <string_view>
 #include <vector>
 
+#include "fuzz_answers.h"
 #include "common/method_context.h"
 #include "common/number_text.h"
 #include "common/result_pane.h"
@@ -32,14 +33,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const int digits = 1 + (data[0] >> 3) % 15;
   std::string_view rest(reinterpret_cast<const char*>(data + 1), size - 1);
 
-  std::vector<std::string> answers;
-  while (!rest.empty()) {
-    const size_t end = rest.find('\n');
-    const std::string_view line = rest.substr(0, end);
-    rest = end == std::string_view::npos ? std::string_view() : rest.substr(end + 1);
-    if (line.empty()) break;
-    answers.emplace_back(line);
-  }
+  std::vector<std::string> answers = FuzzAnswers(rest);
   // The first answer is the order.
   if (!answers.empty() && tessaly::LeadingNumber(answers[0]) > 6) answers[0] = "6";
 

@@ -14,6 +14,7 @@
 #include <string_view>
 #include <vector>
 
+#include "fuzz_answers.h"
 #include "common/method_context.h"
 #include "common/result_pane.h"
 #include "common/scripted_dialogs.h"
@@ -35,14 +36,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const int shown = data[1] % 103;
   const double zoom = std::ldexp(1.0, (data[0] >> 3) % 32 - 16);
   std::string_view rest(reinterpret_cast<const char*>(data + 2), size - 2);
-  std::vector<std::string> answers;
-  while (!rest.empty()) {
-    const size_t end = rest.find('\n');
-    const std::string_view line = rest.substr(0, end);
-    rest = end == std::string_view::npos ? std::string_view() : rest.substr(end + 1);
-    if (line.empty()) break;
-    answers.emplace_back(line);
-  }
+  std::vector<std::string> answers = FuzzAnswers(rest);
 
   tessaly::ResultPane pane;
   tessaly::ScriptedDialogs dialogs(answers);

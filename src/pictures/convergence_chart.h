@@ -6,6 +6,7 @@
 #pragma once
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "common/chart_run.h"
@@ -19,6 +20,8 @@ inline constexpr int kChartHeight = 420;
 // One panel's data in the form it is plotted: on a log10 panel the values are their
 // logarithms, the values that have none (0, negative, infinite, NaN) left out and counted.
 struct ChartPanel {
+  ChartPanel(bool log10Axis, std::string panelTitle, std::string axisTitle)
+      : log10(log10Axis), title(std::move(panelTitle)), xTitle(std::move(axisTitle)) {}
   bool log10 = false;
   std::string title;   // said in the upper-left corner
   std::string xTitle;  // said at the right end of the horizontal axis

@@ -23,7 +23,7 @@ CliRun RunTool(std::vector<std::string> args, const PlotFileWriter& writer) {
   std::istringstream in("0 1 2\r\n0 1 4\r\n");
   std::ostringstream out, err;
   CliRun r;
-  r.code = RunCli(args, in, out, err, {writer, {}});
+  r.code = RunCli(args, in, out, err, {writer, {}, {}});
   r.out = out.str();
   r.err = err.str();
   return r;
