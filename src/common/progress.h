@@ -50,4 +50,11 @@ inline void ReportProgress(Progress* progress, int64_t done, int64_t total) {
   if (progress && !progress->Report(done, total)) throw MethodCancelled{};
 }
 
+// Reports that `k` of the `n` steps of an elimination are done, step k working on the
+// (n − k)² entries below and right of its pivot: the work done, not the rows, fills the bar.
+inline void ReportEliminationProgress(Progress* progress, int64_t k, int64_t n) {
+  const int64_t left = n - k;
+  ReportProgress(progress, n * n * n - left * left * left, n * n * n);
+}
+
 }  // namespace tessaly

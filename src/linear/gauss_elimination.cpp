@@ -79,7 +79,7 @@ void Gauss_1(MethodContext& ctx) {
   double m = 0;
   bool divided = true;  // every division by a pivot was made
   for (int k = 1; k <= n; ++k) {
-    ReportProgress(ctx.progress, k - 1, n);
+    ReportEliminationProgress(ctx.progress, k - 1, n);
     if (!EliminateBelow(b, n, k, n + 1, d + 1, m)) divided = false;
   }
   if (!BackSubstitute(b, n, d + 1, x)) divided = false;

@@ -35,7 +35,7 @@ bool elimination_detail::EliminateWithColumnPivots(Matrix& B, int n, int places,
   double m = 0;
   bool divided = true;
   for (int k = 1; k <= n; ++k) {
-    ReportProgress(progress, k - 1, n);
+    ReportEliminationProgress(progress, k - 1, n);
     // The first of equally large candidates stays the pivot row.
     int p = k;
     for (int i = k + 1; i <= n; ++i)
@@ -112,7 +112,7 @@ void GaussFull(MethodContext& ctx) {
   bool divided = true;  // every division by a pivot was made
 
   for (int k = 1; k <= n - 1; ++k) {
-    ReportProgress(ctx.progress, k - 1, n - 1);
+    ReportEliminationProgress(ctx.progress, k - 1, n - 1);
     const int m = n - k + 1;
     Matrix s(m, m + 1);
     ExtractTrailingBlock(b, n, k, s);

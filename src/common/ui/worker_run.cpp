@@ -1,5 +1,6 @@
 #include "common/ui/worker_run.h"
 
+#include <QApplication>
 #include <QEventLoop>
 #include <QProgressBar>
 #include <QPushButton>
@@ -41,6 +42,13 @@ WorkerRun::~WorkerRun() {
   }
 }
 
+void WorkerRun::HideProgress() {
+  showTimer_->stop();
+  pollTimer_->stop();
+  if (bar_) bar_->hide();
+  if (cancel_) cancel_->hide();
+}
+
 void WorkerRun::ShowProgress() {
   if (!running_) return;
   if (bar_) {
@@ -59,10 +67,7 @@ void WorkerRun::Run(std::function<void()> work, std::function<void(std::exceptio
   loop_ = &loop;
   auto end = [this, failure, done = std::move(done)] {
     worker_.join();
-    showTimer_->stop();
-    pollTimer_->stop();
-    if (bar_) bar_->hide();
-    if (cancel_) cancel_->hide();
+    HideProgress();
     done(*failure);
     running_ = false;
     if (loop_) loop_->quit();
@@ -75,11 +80,32 @@ void WorkerRun::Run(std::function<void()> work, std::function<void(std::exceptio
     } catch (...) {
       *failure = std::current_exception();
     }
-    QMetaObject::invokeMethod(this, end, Qt::QueuedConnection);
+    Post(end);
   });
   showTimer_->start();
   // Nothing of the window may be touched after this loop: it may be closing by then.
   loop.exec();
+}
+
+void WorkerRun::Post(std::function<void()> fn) {
+  {
+    std::lock_guard lock(pendingMutex_);
+    pending_.push_back(std::move(fn));
+  }
+  // Called by name, the call carries nothing the worker wrote: what it hands over travels
+  // under the lock above, which the race checker sees (Qt's own lock it cannot see).
+  QMetaObject::invokeMethod(this, "RunPending", Qt::QueuedConnection);
+}
+
+void WorkerRun::RunPending() {
+  std::function<void()> fn;
+  {
+    std::lock_guard lock(pendingMutex_);
+    if (pending_.empty()) return;
+    fn = std::move(pending_.front());
+    pending_.pop_front();
+  }
+  fn();
 }
 
 void WorkerRun::Cancel() {
@@ -93,32 +119,45 @@ void WorkerRun::WaitUntilEnded() {
   wait.exec();
 }
 
+void WorkerRun::CancelAll() {
+  QList<QPointer<WorkerRun>> runs;
+  for (QWidget* window : QApplication::topLevelWidgets())
+    for (WorkerRun* run : window->findChildren<WorkerRun*>())
+      if (run->Running()) {
+        run->Cancel();
+        runs.push_back(run);
+      }
+  for (const QPointer<WorkerRun>& run : runs)
+    if (run) run->WaitUntilEnded();
+}
+
 void WorkerRun::OnWindowThread(const std::function<void()>& fn) {
   if (QThread::currentThread() == owner_->thread()) {
     fn();
     return;
   }
-  // A queued call and a wait on the standard library's own lock, so that what `fn` wrote is
-  // ordered before the worker reads it in a way race checkers see too.
+  // The worker waits on a standard lock, so that what `fn` wrote is ordered before the worker
+  // reads it in a way the race checker sees too.
   std::mutex m;
   std::condition_variable cv;
   bool ran = false;
-  std::unique_lock lock(m);  // held until the wait below, which the call waits for
-  QMetaObject::invokeMethod(
-      owner_,
-      [&] {
-        { std::lock_guard asked(m); }
-        fn();
-        std::lock_guard lock(m);
-        ran = true;
-        cv.notify_one();
-      },
-      Qt::QueuedConnection);
+  Post([&] {
+    // The time the user spends on a box is not the method's: its progress shows again only
+    // after the method has worked another moment without one.
+    HideProgress();
+    fn();
+    if (running_) showTimer_->start();
+    std::lock_guard lock(m);
+    ran = true;
+    cv.notify_one();
+  });
+  std::unique_lock lock(m);
   cv.wait(lock, [&] { return ran; });
 }
 
 std::string WindowThreadDialogs::InputBox(std::string_view prompt, std::string_view title,
                                           std::string_view defaultText) {
+  if (run_.RunProgress().Cancelled()) throw MethodCancelled{};
   std::string answer;
   run_.OnWindowThread([&] { answer = inner_.InputBox(prompt, title, defaultText); });
   return answer;
@@ -126,6 +165,7 @@ std::string WindowThreadDialogs::InputBox(std::string_view prompt, std::string_v
 
 MsgResult WindowThreadDialogs::MsgBox(std::string_view text, MsgButtons buttons, MsgIcon icon,
                                       std::string_view title, MsgDefault defaultButton) {
+  if (run_.RunProgress().Cancelled()) throw MethodCancelled{};
   MsgResult answer = MsgResult::Ok;
   run_.OnWindowThread(
       [&] { answer = inner_.MsgBox(text, buttons, icon, title, defaultButton); });

@@ -13,7 +13,9 @@
 
 #include <QObject>
 #include <QPointer>
+#include <deque>
 #include <functional>
+#include <mutex>
 #include <thread>
 
 #include "common/dialogs.h"
@@ -48,6 +50,10 @@ class WorkerRun : public QObject {
   // Serves events until the run has ended (at once when none runs).
   void WaitUntilEnded();
 
+  // Cancels the methods running in every window and returns once all have ended (the
+  // windows' events are served meanwhile).
+  static void CancelAll();
+
   // Runs `fn` on the owner's thread and waits for it (directly when already there).
   void OnWindowThread(const std::function<void()>& fn);
 
@@ -56,6 +62,10 @@ class WorkerRun : public QObject {
 
  private:
   void ShowProgress();
+  void HideProgress();
+  // Hands `fn` from the worker to the window's thread, which runs it from its event loop.
+  void Post(std::function<void()> fn);
+  Q_INVOKABLE void RunPending();
 
   QObject* owner_;
   QPointer<QProgressBar> bar_;
@@ -66,10 +76,13 @@ class WorkerRun : public QObject {
   std::thread worker_;
   bool running_ = false;
   QEventLoop* loop_ = nullptr;
+  std::mutex pendingMutex_;
+  std::deque<std::function<void()>> pending_;
 };
 
 // Passes every box on to another Dialogs on the window's thread, the asking thread
-// waiting for the answer.
+// waiting for the answer. A box asked for after the user cancelled is not shown: the method
+// ends there (MethodCancelled), as at a progress point.
 class WindowThreadDialogs : public Dialogs {
  public:
   WindowThreadDialogs(WorkerRun& run, Dialogs& inner) : run_(run), inner_(inner) {}

@@ -71,18 +71,24 @@ TEST(WorkerRun, WorksheetMethodKeepsItsBoxesAndReportOrStopsOnCancel) {
 
 TEST(WorkerRun, FormCommandRunsOffTheWindowThreadAndStopsOnCancel) {
   testing::EnsureApp();
-  FormCommand command{.window = "Test", .control = "Command1", .caption = "计算",
-                      .controls = {{"Text1", "7"}}};
+  FormCommand command;
+  command.window = "Test";
+  command.control = "Command1";
+  command.controls = {{"Text1", "7"}};
   bool offThread = false;
   command.run = [&](FormContext& ctx) {
     offThread = QThread::currentThread() != qApp->thread();
     const std::string answer = ctx.dialogs.InputBox("y=");
     for (int i = 0; i < 3; ++i) ReportProgress(ctx.progress, i, 3);
-    return FormOutcome{.result = ctx.fields.Text("Text1") + "," + answer + "\r\n"};
+    FormOutcome outcome;
+    outcome.result = ctx.fields.Text("Text1") + "," + answer + "\r\n";
+    return outcome;
   };
-  const FormWindowDescription description{.name = "Test", .caption = "Test",
-                                          .outerWidthTwips = 6000, .outerHeightTwips = 4000,
-                                          .resultBox = "Text5"};
+  FormWindowDescription description;
+  description.name = description.caption = "Test";
+  description.outerWidthTwips = 6000;
+  description.outerHeightTwips = 4000;
+  description.resultBox = "Text5";
   for (const bool cancel : {false, true}) {
     SCOPED_TRACE(cancel ? "cancelled" : "completed");
     WatchingDialogs dialogs({"2"});
