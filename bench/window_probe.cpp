@@ -3,8 +3,9 @@
 //   window_probe uncover X Y W H        covers the region with a window of its own, takes it
 //                                       away and prints the milliseconds until the program
 //                                       has painted over all of it again
-//   window_probe change X Y W H CMD     runs the shell command CMD (a click) and prints the
-//                                       milliseconds until the region looks different
+//   window_probe clear X Y W H CMD      runs the shell command CMD (a click on a button) and
+//                                       prints the milliseconds until the region is one
+//                                       plain colour (the button gone)
 //   window_probe ticks X Y W H SECONDS  samples the region (a clock) every 10 ms and prints
 //                                       the longest time between two of its changes
 // Prints "timeout" when nothing happened within 10 s.
@@ -74,15 +75,23 @@ int Uncover(Display* d, const Area& r) {
   return 0;
 }
 
-int Change(Display* d, const Area& r, const char* command) {
-  const auto before = Grab(d, r);
-  if (std::system(command) != 0) return std::puts("command failed"), 1;
+bool Plain(const std::vector<unsigned long>& pixels) {
+  for (unsigned long p : pixels)
+    if (p != pixels.front()) return false;
+  return true;
+}
+
+int Clear(Display* d, const Area& r, const char* command) {
+  if (Plain(Grab(d, r))) return std::puts("already plain"), 1;
+  // Timed from before the command starts: the time xdotool takes to start counts too.
   const auto t0 = Clock::now();
-  while (Grab(d, r) == before) {
+  if (std::system(command) != 0) return std::puts("command failed"), 1;
+  const double clicked = Ms(t0);
+  while (!Plain(Grab(d, r))) {
     if (Clock::now() - t0 > kTimeout) return std::puts("timeout"), 1;
     std::this_thread::sleep_for(std::chrono::milliseconds(1));
   }
-  std::printf("%.0f\n", Ms(t0));
+  std::printf("%.0f (the click sent after %.0f)\n", Ms(t0), clicked);
   return 0;
 }
 
@@ -109,7 +118,7 @@ int Ticks(Display* d, const Area& r, double seconds) {
 
 int main(int argc, char** argv) {
   if (argc < 6) {
-    std::fputs("usage: window_probe uncover|change|ticks X Y W H [CMD|SECONDS]\n", stderr);
+    std::fputs("usage: window_probe uncover|clear|ticks X Y W H [CMD|SECONDS]\n", stderr);
     return 2;
   }
   Display* d = XOpenDisplay(nullptr);
@@ -120,7 +129,7 @@ int main(int argc, char** argv) {
   const std::string mode = argv[1];
   int rc = 2;
   if (mode == "uncover") rc = Uncover(d, r);
-  else if (mode == "change" && argc > 6) rc = Change(d, r, argv[6]);
+  else if (mode == "clear" && argc > 6) rc = Clear(d, r, argv[6]);
   else if (mode == "ticks" && argc > 6) rc = Ticks(d, r, std::atof(argv[6]));
   XCloseDisplay(d);
   return rc;

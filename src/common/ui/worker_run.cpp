@@ -140,19 +140,25 @@ void WorkerRun::OnWindowThread(const std::function<void()>& fn) {
   // reads it in a way the race checker sees too.
   std::mutex m;
   std::condition_variable cv;
-  bool ran = false;
+  bool ran = false, skipped = false;
   Post([&] {
-    // The time the user spends on a box is not the method's: its progress shows again only
-    // after the method has worked another moment without one.
-    HideProgress();
-    fn();
-    if (running_) showTimer_->start();
+    // A run cancelled while the call waited its turn (the window closing) shows no box.
+    if (progress_.Cancelled()) {
+      skipped = true;
+    } else {
+      // The time the user spends on a box is not the method's: its progress shows again
+      // only after the method has worked another moment without one.
+      HideProgress();
+      fn();
+      if (running_) showTimer_->start();
+    }
     std::lock_guard lock(m);
     ran = true;
     cv.notify_one();
   });
   std::unique_lock lock(m);
   cv.wait(lock, [&] { return ran; });
+  if (skipped) throw MethodCancelled{};
 }
 
 std::string WindowThreadDialogs::InputBox(std::string_view prompt, std::string_view title,

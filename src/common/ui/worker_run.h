@@ -54,7 +54,8 @@ class WorkerRun : public QObject {
   // windows' events are served meanwhile).
   static void CancelAll();
 
-  // Runs `fn` on the owner's thread and waits for it (directly when already there).
+  // Runs `fn` on the owner's thread and waits for it (directly when already there). From the
+  // worker, throws MethodCancelled instead when the run was cancelled before `fn` could run.
   void OnWindowThread(const std::function<void()>& fn);
 
  signals:

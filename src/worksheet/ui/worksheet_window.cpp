@@ -300,7 +300,19 @@ void Worksheet::RunMethod(const MethodEntry& method) {
 }
 
 void Worksheet::SetRunning(bool running) {
-  menuBar()->setEnabled(!running);
+  // Every menu but Help, which stays at hand while a long method runs.
+  if (running) {
+    heldMenus_.clear();
+    for (QAction* a : menuBar()->actions())
+      if (a->isEnabled() && !(a->menu() && a->menu()->objectName() == description_.helpMenu.name)) {
+        a->setEnabled(false);
+        heldMenus_.push_back(a);
+      }
+  } else {
+    for (const QPointer<QAction>& a : heldMenus_)
+      if (a) a->setEnabled(true);
+    heldMenus_.clear();
+  }
   toolbar_->setEnabled(!running);
   text2_->setReadOnly(running || description_.resultLocked);
 }

@@ -8,11 +8,13 @@
 #include <QMainWindow>
 #include <QMenu>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QToolBar>
 #include <map>
 #include <memory>
+#include <vector>
 #include <string>
 
 #include "common/method_registry.h"
@@ -156,6 +158,7 @@ class Worksheet : public QMainWindow {
   QProgressBar* runBar_ = nullptr;
   QPushButton* cancelButton_ = nullptr;
   WorkerRun* run_ = nullptr;
+  std::vector<QPointer<QAction>> heldMenus_;  // the menus a running method disabled
   QMenu* methodMenu_ = nullptr;
   QMenu* fileMenu_ = nullptr;
   std::map<QString, QAction*> actions_;

@@ -57,12 +57,20 @@ TEST(WorkerRun, WorksheetMethodKeepsItsBoxesAndReportOrStopsOnCancel) {
     WatchingDialogs dialogs({"3"});
     testing::ScriptedChoosers choosers;
     std::unique_ptr<Worksheet> w(CreateLinearFrm({&dialogs, &choosers, nullptr}));
-    // 取消 by Esc in the result pane.
-    if (cancel) dialogs.atBox = [&] { QTest::keyClick(w->Text2(), Qt::Key_Escape); };
+    // While the method runs, its menus are held but Help; 取消 by Esc in the result pane.
+    bool menusHeld = false;
+    dialogs.atBox = [&] {
+      menusHeld = !w->Menu("Uncoil")->menuAction()->isEnabled() &&
+                  !w->Menu("FileMenu")->menuAction()->isEnabled() &&
+                  w->Menu("mnuHelp")->menuAction()->isEnabled();
+      if (cancel) QTest::keyClick(w->Text2(), Qt::Key_Escape);
+    };
     w->SetInputText(QString::fromStdString(matrix).replace("\r\n", "\n"));
     testing::OpenMenu(w->Menu("Uncoil"));
     testing::Trigger(*w, "Gauss_1");
     EXPECT_FALSE(w->MethodRunning());
+    EXPECT_TRUE(menusHeld);
+    EXPECT_TRUE(w->Menu("Uncoil")->menuAction()->isEnabled());
     EXPECT_EQ(w->ReportText(), cancel ? std::string(kCancelledLine) : direct.Text());
     EXPECT_EQ(dialogs.Shown().size(), cancel ? 1u : alone.Shown().size());
     EXPECT_EQ(dialogs.onWindowThread, std::vector<bool>(dialogs.Shown().size(), true));
