@@ -84,6 +84,7 @@ FormOutcome IntegrateComposite(FormContext& ctx) {
   }
   if (!SpanFitsOrTell(ctx, in.a, in.b)) return {};
   const Formula f(NormalizeFormula(in.typed));
+  ReportProgress(ctx.progress, 0, 1);
   std::optional<double> integral = 0.0;  // a rule the list does not have integrates to 0
   if (rule == kCompositeTrapezoid)
     integral = CompositeTrapezoid(f, in.a, in.b, n);

@@ -1,4 +1,5 @@
 #include "cli/cli.h"
+#include "cli/interrupt.h"
 
 #include <charconv>
 #include <cmath>
@@ -182,11 +183,18 @@ int Run(const std::vector<std::string>& args, std::istream& in, std::ostream& ou
   ctx.stepRecord = &steps;
   ChartRun chart;  // the methods with a convergence chart record their run for --plot
   if (!plotFile.empty()) ctx.chartRun = &chart;
+  InterruptCancels interrupts;
+  ctx.progress = interrupts.progress();
   try {
     method->run(ctx);
   } catch (const ScriptError& e) {
     LogShownBoxes(dialogs, err);
     return UsageError(err, e.what());
+  } catch (const MethodCancelled&) {
+    LogShownBoxes(dialogs, err);
+    pane.Append(kCancelledLine);
+    WriteResultText(out, pane.Text(), lf);
+    return kInterruptedStatus;
   }
   LogShownBoxes(dialogs, err);
   if (!plotFile.empty()) {

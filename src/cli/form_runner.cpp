@@ -1,4 +1,5 @@
 #include "cli/form_runner.h"
+#include "cli/interrupt.h"
 
 #include <charconv>
 #include <fstream>
@@ -125,6 +126,8 @@ int RunFormCommand(const FormCommand& command, const std::vector<std::string>& a
   ScriptedDialogs dialogs(answers);
   ChartRun chart;  // the ODE windows' columns, drawn for --plot
   FormContext ctx{fields, dialogs, app, plotFile.empty() ? nullptr : &chart};
+  InterruptCancels interrupts;
+  ctx.progress = interrupts.progress();
   FormOutcome outcome;
   try {
     outcome = command.run(ctx);
@@ -134,6 +137,11 @@ int RunFormCommand(const FormCommand& command, const std::vector<std::string>& a
   } catch (const ScriptError& e) {
     LogShownBoxes(dialogs, err);
     return UsageError(err, e.what());
+  } catch (const MethodCancelled&) {
+    // The result box held nothing of the run: it says that it was cancelled.
+    LogShownBoxes(dialogs, err);
+    WriteResultText(out, std::string(kCancelledLine.substr(2)), lf);
+    return kInterruptedStatus;
   }
   LogShownBoxes(dialogs, err);
 

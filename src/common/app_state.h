@@ -22,6 +22,8 @@ struct PlotHandOver {
   // 1: one formula over [xMin, xMax]; 2: piece i over [nodes(i-1), nodes(i)];
   // 3: piece i is a parabola over [nodes(i-1), nodes(i+1)]; anything else draws nothing.
   uint8_t kind = 0;
+
+  bool operator==(const PlotHandOver&) const = default;
 };
 
 struct AppState {

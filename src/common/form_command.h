@@ -15,6 +15,7 @@
 #include "common/app_state.h"
 #include "common/dialogs.h"
 #include "common/display_list.h"
+#include "common/progress.h"
 
 namespace tessaly {
 
@@ -66,6 +67,8 @@ struct FormContext {
   AppState& app;
   // Where a command records its run for a chart (common/chart_run.h); null: nothing records.
   ChartRun* chartRun = nullptr;
+  // Where a long command reports how far it has come (ReportProgress); null: nothing watches.
+  Progress* progress = nullptr;
 };
 
 struct FormCommand {

@@ -6,6 +6,7 @@
 
 #include "common/app_state.h"
 #include "common/dialogs.h"
+#include "common/progress.h"
 #include "common/result_pane.h"
 
 namespace tessaly {
@@ -31,6 +32,9 @@ struct MethodContext {
   // Where an iterative method records its steps for the pictures (pictures/step_record.h).
   // Null where nothing records.
   StepRecord* stepRecord = nullptr;
+  // Where a long method reports how far it has come (ReportProgress); null where nothing
+  // watches or can cancel.
+  Progress* progress = nullptr;
 };
 
 }  // namespace tessaly

@@ -54,8 +54,10 @@ class Program {
  private:
   static constexpr int kSmallStack = 32;
   // Compiled twice on x86-64 with GCC, once with the FMA instructions (std::fma becomes one
-  // instruction; nothing else is fused: -ffp-contract=off), chosen once at load time.
-#if defined(__x86_64__) && defined(__GNUC__) && !defined(__clang__)
+  // instruction; nothing else is fused: -ffp-contract=off), chosen once at load time. Not
+  // under ThreadSanitizer, whose runtime is not up yet when the choice is made.
+#if defined(__x86_64__) && defined(__GNUC__) && !defined(__clang__) && \
+    !defined(__SANITIZE_THREAD__)
   __attribute__((target_clones("fma", "default")))
 #endif
   double RunOn(double* stack, double x, double y) const;

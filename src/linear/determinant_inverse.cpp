@@ -84,6 +84,7 @@ void A_matrix(MethodContext& ctx) {
   double f = 0;  // a failed division leaves the multiplier of the previous row
   bool divided = true;  // every division by a pivot was made
   for (int k = 1; k <= n; ++k) {
+    ReportProgress(ctx.progress, k - 1, n);
     int p = k;
     for (int i = k + 1; i <= n; ++i)
       if (std::fabs(w(p, k)) < std::fabs(w(i, k))) p = i;

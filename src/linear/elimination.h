@@ -44,7 +44,7 @@ bool EliminateBelow(Matrix& B, int n, int k, int cols, int places, double& m);
 // the largest entry of column k from row k on is exchanged with row k over columns
 // k .. n + 1, then the rows below are eliminated as by EliminateBelow. Returns false when
 // a division by a pivot failed and was skipped.
-bool EliminateWithColumnPivots(Matrix& B, int n, int places);
+bool EliminateWithColumnPivots(Matrix& B, int n, int places, Progress* progress = nullptr);
 
 // x(n) = B(n, n + 1) / B(n, n), then x(k) for k = n - 1 down to 1, each rounded to
 // `places` decimals; a division that fails leaves its unknown at 0. Returns false when a

@@ -78,8 +78,10 @@ void Gauss_1(MethodContext& ctx) {
 
   double m = 0;
   bool divided = true;  // every division by a pivot was made
-  for (int k = 1; k <= n; ++k)
+  for (int k = 1; k <= n; ++k) {
+    ReportEliminationProgress(ctx.progress, k - 1, n);
     if (!EliminateBelow(b, n, k, n + 1, d + 1, m)) divided = false;
+  }
   if (!BackSubstitute(b, n, d + 1, x)) divided = false;
 
   std::string out;

@@ -99,6 +99,7 @@ void Iterate(MethodContext& ctx, Sweep kind) {
   x = x0;
   int k = 0;
   for (;;) {
+    ReportProgress(ctx.progress, k, 0);  // sweeps: the total is unknown
     for (int i = 1; i <= n; ++i) {
       const double* row = ab.Row(i);  // row[j - 1] = A(i, j)
       double s = 0;

@@ -40,6 +40,8 @@ void CMatrixJudge(MethodContext& ctx) {
       .append(kCrLf);
   bool positive = true;
   for (int k = 1; k <= n && positive; ++k) {
+    // The minors cost k³ each: progress counts their work.
+    ReportProgress(ctx.progress, int64_t{k} * k * k * k / 4, int64_t{n} * n * n * n / 4);
     Matrix minor(k, k);
     for (int i = 1; i <= k; ++i)
       for (int j = 1; j <= k; ++j) minor(i, j) = a(i, j);

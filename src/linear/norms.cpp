@@ -57,20 +57,23 @@ void MultiplyInto(const Matrix& B, const Vector& x, Vector& y, int n) {
 
 // The reference value of the 2-norm: √μ after exactly 30·n power steps on B = Aᵀ·A from
 // x = (1, …, 1), μ being the dominant component of y = B·x in single precision.
-double ReferenceTwoNorm(const Matrix& a, int n) {
+double ReferenceTwoNorm(const Matrix& a, int n, Progress* progress) {
   Matrix B(n, n);
-  for (int i = 1; i <= n; ++i)
+  for (int i = 1; i <= n; ++i) {
+    ReportProgress(progress, i - 1, 31L * n);
     for (int j = i; j <= n; ++j) {
       double s = 0;
       for (int k = 1; k <= n; ++k) s += a(k, i) * a(k, j);
       SetIfFinite(B(i, j), s);
       B(j, i) = B(i, j);
     }
+  }
   Vector x(n), y(n);
   for (int i = 1; i <= n; ++i) x(i) = 1;
   double mu = 0;
   const long steps = 30L * n;
   for (long step = 1; step <= steps; ++step) {
+    if (step % 30 == 0) ReportProgress(progress, n + step / 30, 31L * n);
     MultiplyInto(B, x, y, n);
     mu = MaxModulusComponent(y, n);
     for (int i = 1; i <= n; ++i) SetIfFinite(x(i), y(i) / mu);
@@ -183,7 +186,7 @@ void MatrixModel(MethodContext& ctx) {
     }
     if (i == 1 || s > normInf) normInf = s;
   }
-  const double norm2 = ReferenceTwoNorm(a, n);
+  const double norm2 = ReferenceTwoNorm(a, n, ctx.progress);
 
   std::string out;
   AppendMatrixEcho(out, a, n, n, "    ");

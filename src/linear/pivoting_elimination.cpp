@@ -30,10 +30,12 @@ void AppendPivotedMatrices(std::string& out, const Matrix& a, const Matrix& b, i
 
 }  // namespace
 
-bool elimination_detail::EliminateWithColumnPivots(Matrix& B, int n, int places) {
+bool elimination_detail::EliminateWithColumnPivots(Matrix& B, int n, int places,
+                                                   Progress* progress) {
   double m = 0;
   bool divided = true;
   for (int k = 1; k <= n; ++k) {
+    ReportEliminationProgress(progress, k - 1, n);
     // The first of equally large candidates stays the pivot row.
     int p = k;
     for (int i = k + 1; i <= n; ++i)
@@ -74,7 +76,7 @@ void GaussTier(MethodContext& ctx) {
   ReadMatrixText(a, n, TrimBlanks(ctx.input));
   Matrix b = a;
 
-  bool divided = EliminateWithColumnPivots(b, n, d + 1);
+  bool divided = EliminateWithColumnPivots(b, n, d + 1, ctx.progress);
   if (!BackSubstitute(b, n, d + 1, x)) divided = false;
 
   std::string out;
@@ -110,6 +112,7 @@ void GaussFull(MethodContext& ctx) {
   bool divided = true;  // every division by a pivot was made
 
   for (int k = 1; k <= n - 1; ++k) {
+    ReportEliminationProgress(ctx.progress, k - 1, n - 1);
     const int m = n - k + 1;
     Matrix s(m, m + 1);
     ExtractTrailingBlock(b, n, k, s);

@@ -93,6 +93,7 @@ void SqrtRoot(MethodContext& ctx) {
   if (!diagonal(1, aug(1, 1))) return;
   for (int i = 2; i <= n; ++i) SetIfFinite(L(i, 1), aug(i, 1) / L(1, 1));
   for (int k = 2; k <= n; ++k) {
+    ReportProgress(ctx.progress, k - 1, n);
     double squares = 0;
     for (int m = 1; m < k; ++m) SetIfFinite(squares, squares + L(k, m) * L(k, m));
     if (!diagonal(k, aug(k, k) - squares)) return;
@@ -145,6 +146,7 @@ void MendSqrt(MethodContext& ctx) {
   for (int i = 1; i <= n; ++i) L(i, i) = 1;
   SetIfFinite(dg(1), aug(1, 1));
   for (int i = 2; i <= n; ++i) {
+    ReportProgress(ctx.progress, i - 1, n);
     for (int j = 1; j < i; ++j) {
       if (dg(j) == 0) {
         ctx.dialogs.MsgBox(kMendSqrtNotSuitable);

@@ -37,9 +37,10 @@ double RowColumnSum(const Matrix& L, const Matrix& U, int i, int j, int upto) {
 // (both created zero by the caller). A zero U(k, k) met before computing column k of L
 // shows notSuitable and returns false.
 bool Doolittle(const Matrix& a, int n, Matrix& L, Matrix& U, Dialogs& dialogs,
-               std::string_view notSuitable) {
+               std::string_view notSuitable, Progress* progress) {
   for (int i = 1; i <= n; ++i) L(i, i) = 1;
   for (int k = 1; k <= n; ++k) {
+    ReportProgress(progress, k - 1, n);
     for (int j = k; j <= n; ++j) SetIfFinite(U(k, j), a(k, j) - RowColumnSum(L, U, k, j, k - 1));
     for (int i = k + 1; i <= n; ++i) {
       if (U(k, k) == 0) {
@@ -121,7 +122,7 @@ void MatrixBreak(MethodContext& ctx, std::string_view notSuitable) {
   Matrix aug(n, n + 1);
   ReadMatrixText(aug, n, TrimBlanks(ctx.input));
   Matrix L(n, n), U(n, n);
-  if (!Doolittle(aug, n, L, U, ctx.dialogs, notSuitable)) return;
+  if (!Doolittle(aug, n, L, U, ctx.dialogs, notSuitable, ctx.progress)) return;
 
   std::string out;
   AppendMatrixEcho(out, aug, n, n, "    ");
@@ -146,7 +147,7 @@ void LU_break(MethodContext& ctx) {
   Vector b(n), y(n), x(n);
   for (int i = 1; i <= n; ++i) b(i) = aug(i, n + 1);
   Matrix L(n, n), U(n, n);
-  if (!Doolittle(aug, n, L, U, ctx.dialogs, kLuNotSuitable)) return;
+  if (!Doolittle(aug, n, L, U, ctx.dialogs, kLuNotSuitable, ctx.progress)) return;
   if (!Substitute(L, U, b, n, y, x, ctx.dialogs, kLuNotSuitable)) return;
 
   const int d = ctx.digits;
@@ -179,6 +180,7 @@ void TierLU(MethodContext& ctx) {
   for (int i = 1; i <= n; ++i) L(i, i) = 1;
 
   for (int k = 1; k <= n - 1; ++k) {
+    ReportProgress(ctx.progress, k - 1, n - 1);
     // The candidates for U(k, k): what each remaining row would give as the pivot.
     for (int i = k; i <= n; ++i) {
       s(i) = 0;

@@ -59,7 +59,10 @@ FormOutcome RunOneStart(FormContext& ctx, std::string_view firstTitle,
     return outcome;
   }
   const FormulaXY f(NormalizeFormula(p->formula), "y");
+  // Progress in two parts: the steps, then the table.
+  ReportProgress(ctx.progress, 0, 2);
   ode::Columns columns = solve(f, p->grid, *y0);
+  ReportProgress(ctx.progress, 1, 2);
   RecordColumns(ctx, *p, *y0, firstTitle, secondTitle, columns);
   SetTable(outcome, firstTitle, secondTitle, p->grid, std::move(columns));
   return outcome;
@@ -90,7 +93,9 @@ FormOutcome RunAdams(FormContext& ctx) {
   }
   const FormulaXY f(NormalizeFormula(p->formula), "y");
   constexpr std::string_view kFirst = "阿达姆斯外插公式Y(n)", kSecond = "阿达姆斯内插公式Y(n)";
+  ReportProgress(ctx.progress, 0, 2);
   ode::Columns columns = ode::SolveAdams(f, p->grid, starts);
+  ReportProgress(ctx.progress, 1, 2);
   RecordColumns(ctx, *p, starts.front(), kFirst, kSecond, columns);
   SetTable(outcome, kFirst, kSecond, p->grid, std::move(columns));
   return outcome;

@@ -80,6 +80,17 @@ FormWindow::FormWindow(FormWindowDescription description, WindowServices service
   form->addLayout(grid);
   buttonRow_ = new QHBoxLayout;
   buttonRow_->addWidget(button_);
+  // The progress of a long command and its 取消 button (see WorkerRun).
+  runBar_ = new QProgressBar(this);
+  runBar_->setObjectName("MethodProgress");
+  runBar_->setTextVisible(false);
+  runBar_->hide();
+  cancelButton_ = new QPushButton("取消", this);
+  cancelButton_->setObjectName("CancelMethod");
+  cancelButton_->hide();
+  buttonRow_->addWidget(runBar_, 1);
+  buttonRow_->addWidget(cancelButton_);
+  run_ = new WorkerRun(this, runBar_, cancelButton_);
   form->addLayout(buttonRow_);
   if (!description_.resultBox.isEmpty()) {
     result_ = new QPlainTextEdit(this);
@@ -216,7 +227,9 @@ std::string FormWindow::ResultText() const {
   return shown == shownResult_ ? resultText_ : ToCrLf(shown.toStdString());
 }
 
-void FormWindow::UpdateEnabled() { button_->setEnabled(command_->Enabled(Fields())); }
+void FormWindow::UpdateEnabled() {
+  button_->setEnabled(!(run_ && run_->Running()) && command_->Enabled(Fields()));
+}
 
 bool FormWindow::eventFilter(QObject* watched, QEvent* event) {
   if (qobject_cast<QComboBox*>(watched)) {
@@ -232,24 +245,73 @@ bool FormWindow::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void FormWindow::Press() {
+  if (run_->Running()) return;  // one command at a time in a window
   UpdateEnabled();
   if (!button_->isEnabled() || !command_->run) return;
-  const FormFields fields = Fields();
-  FormContext ctx{fields, *dialogs_, *app_};
-  PrepareCommand(ctx);
-  struct Finished {
-    FormWindow* w;
-    ~Finished() { w->CommandFinished(); }
-  } finished{this};
-  try {
-    Apply(command_->run(ctx));
-    for (const FormControl& c : command_->controls)
-      if (c.formula) ShowFormulaHint(TextBox(QString::fromStdString(c.name)), fields.Text(c.name));
-  } catch (const std::bad_alloc&) {
-    dialogs_->MsgBox("内存不足，计算没有完成。");
-  } catch (const std::exception& e) {
-    dialogs_->MsgBox(std::string("计算没有完成：") + e.what());
+  // The command reads a copy of the fields on the worker thread; its boxes are shown by the
+  // window's thread, and its outcome is applied there once it has ended.
+  auto fields = std::make_shared<const FormFields>(Fields());
+  auto boxes = std::make_shared<WindowThreadDialogs>(*run_, *dialogs_);
+  // The command reads the plot colours from a copy taken now: the colour commands of other
+  // windows may change them while it runs.
+  auto app = std::make_shared<AppState>(*app_);
+  auto ctx = std::make_shared<FormContext>(FormContext{*fields, *boxes, *app});
+  ctx->progress = &run_->RunProgress();
+  PrepareCommand(*ctx);
+  auto outcome = std::make_shared<FormOutcome>();
+  SetRunning(true);
+  auto work = [command = command_, ctx, outcome, fields, boxes, app] { *outcome = command->run(*ctx); };
+  auto done = [this, fields, ctx, outcome, boxes](std::exception_ptr failure) {
+    SetRunning(false);
+    try {
+      if (failure) std::rethrow_exception(failure);
+      Apply(std::move(*outcome));
+      for (const FormControl& c : command_->controls)
+        if (c.formula)
+          ShowFormulaHint(TextBox(QString::fromStdString(c.name)), fields->Text(c.name));
+    } catch (const MethodCancelled&) {
+      // The result box says so; it held nothing of the cancelled run.
+      if (result_) {
+        FormOutcome cancelled;
+        cancelled.result = std::string(kCancelledLine.substr(2));
+        Apply(std::move(cancelled));
+      }
+    } catch (const std::bad_alloc&) {
+      dialogs_->MsgBox("内存不足，计算没有完成。");
+    } catch (const std::exception& e) {
+      dialogs_->MsgBox(std::string("计算没有完成：") + e.what());
+    }
+    CommandFinished();
+  };
+  run_->Run(std::move(work), std::move(done));
+}
+
+void FormWindow::SetRunning(bool running) {
+  button_->setEnabled(!running && command_->Enabled(Fields()));
+  if (result_) result_->setReadOnly(running || resultLoading_ || description_.resultDiscardsKeys);
+}
+
+bool FormWindow::CommandRunning() const { return run_->Running(); }
+
+void FormWindow::CancelCommand() { run_->Cancel(); }
+
+void FormWindow::keyPressEvent(QKeyEvent* event) {
+  // Esc, unused by the panes, reaches the window: it cancels a running method.
+  if (event->key() == Qt::Key_Escape && run_->Running()) {
+    run_->Cancel();
+    event->accept();
+    return;
   }
+  FixedSizeWindow::keyPressEvent(event);
+}
+
+void FormWindow::closeEvent(QCloseEvent* event) {
+  // A running command is cancelled first; the window closes once it has ended.
+  if (run_->Running()) {
+    run_->Cancel();
+    run_->WaitUntilEnded();
+  }
+  FixedSizeWindow::closeEvent(event);
 }
 
 void FormWindow::Apply(FormOutcome outcome) {
@@ -315,7 +377,7 @@ void FormWindow::AppendResultText(qsizetype from, int generation) {
 QMenu* FormWindow::BuildResultMenu() {
   QMenu* menu = result_->createStandardContextMenu();
   menu->addSeparator();
-  const bool any = !ResultText().empty();
+  const bool any = !ResultText().empty() && !run_->Running();
   QAction* copy = menu->addAction("复制全部", this, &FormWindow::CopyWholeResult);
   copy->setObjectName("CopyWholeResult");
   copy->setEnabled(any);

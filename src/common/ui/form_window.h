@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPlainTextEdit>
+#include <QProgressBar>
 #include <QPushButton>
 #include <functional>
 #include <map>
@@ -21,6 +22,7 @@
 #include "common/ui/fixed_size_window.h"
 #include "common/ui/qt_dialogs.h"
 #include "common/ui/window_services.h"
+#include "common/ui/worker_run.h"
 
 namespace tessaly {
 
@@ -73,8 +75,12 @@ class FormWindow : public FixedSizeWindow {
   // The controls' texts as the command reads them.
   FormFields Fields() const;
 
-  // The button's click: runs the command (does nothing while the button is disabled).
+  // The button's click: runs the command on a worker thread and returns when it has ended,
+  // the window's events served meanwhile (does nothing while the button is disabled).
   void Press();
+  bool CommandRunning() const;
+  // Asks the running command to stop at its next progress point (the 取消 button, Esc).
+  void CancelCommand();
 
   // The result box's context menu: the box's own editing commands, then 复制全部, 另存为…
   // and, for a command whose result is a table, 导出为CSV…. The caller owns the menu.
@@ -88,6 +94,8 @@ class FormWindow : public FixedSizeWindow {
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
   // Around every run of the command: a window may add to the command's context before it
   // runs, and look at what it left when it has returned (also after a failure).
   virtual void PrepareCommand(FormContext&) {}
@@ -99,6 +107,7 @@ class FormWindow : public FixedSizeWindow {
   QWidget* BuildControl(const FormControl& control);
   QWidget* BuildSpinner(QLineEdit* box, const FormControl& control);
   void UpdateEnabled();
+  void SetRunning(bool running);
   void Apply(FormOutcome outcome);
   void ShowResultText(const QString& text);
   void AppendResultText(qsizetype from, int generation);
@@ -121,6 +130,9 @@ class FormWindow : public FixedSizeWindow {
   QHBoxLayout* buttonRow_ = nullptr;
   QPlainTextEdit* result_ = nullptr;
   PlotView* picture_ = nullptr;
+  QProgressBar* runBar_ = nullptr;
+  QPushButton* cancelButton_ = nullptr;
+  WorkerRun* run_ = nullptr;
   std::string resultText_;  // as written, CR LF kept
   QString shownResult_;     // what the box showed when resultText_ was written
   std::function<std::string()> resultCsv_;  // the shown table as CSV; empty: none

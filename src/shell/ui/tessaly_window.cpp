@@ -11,6 +11,7 @@
 #include "common/ui/help_window.h"
 #include "common/ui/services.h"
 #include "common/ui/twips.h"
+#include "common/ui/worker_run.h"
 
 namespace tessaly {
 
@@ -104,6 +105,9 @@ void Tessaly::Timer1_Timer() {
 }
 
 void Tessaly::closeEvent(QCloseEvent* event) {
+  // Methods still running in the topic windows are cancelled and have ended before the
+  // splash shows.
+  WorkerRun::CancelAll();
   if (showExitSplash_) showExitSplash_();
   windows_.CloseInOrder(AppWindows::UnloadOrder());
   if (HelpWindow* help = HelpWindow::Current()) help->close();

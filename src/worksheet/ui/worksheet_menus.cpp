@@ -26,7 +26,9 @@ void Worksheet::BuildMenus() {
       a->setVisible(!item.hidden);
       const Command c = item.command;
       if (c == Command::Custom && item.handler)
-        connect(a, &QAction::triggered, this, [this, h = item.handler] { h(*this); });
+        connect(a, &QAction::triggered, this, [this, h = item.handler] {
+          if (!MethodRunning()) h(*this);
+        });
       else if (c != Command::Nothing)
         connect(a, &QAction::triggered, this, [this, c] { Run(c); });
       actions_[item.name] = a;
@@ -171,6 +173,7 @@ void Worksheet::BuildToolbar() {
 }
 
 void Worksheet::Toolbar1_ButtonClick(const QString& key) {
+  if (MethodRunning()) return;  // the toolbar is disabled; its shortcuts too
   if (key == "新建") FileNew();
   else if (key == "打开") FileOpen();
   else if (key == "保存") FileSave();
@@ -181,6 +184,8 @@ void Worksheet::Toolbar1_ButtonClick(const QString& key) {
 }
 
 void Worksheet::Run(Command command) {
+  // While a method runs only closing works (it cancels the method first).
+  if (MethodRunning() && command != Command::Close) return;
   switch (command) {
     case Command::FileNew: FileNew(); break;
     case Command::FileOpen: FileOpen(); break;

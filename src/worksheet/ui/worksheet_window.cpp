@@ -6,6 +6,7 @@
 #include <QDate>
 #include <QEvent>
 #include <QKeyEvent>
+#include <QMenuBar>
 #include <QStatusBar>
 #include <QTime>
 #include <QTimer>
@@ -144,6 +145,18 @@ void Worksheet::BuildStatusBar() {
   panel3_->setObjectName("Panel3");
   panel1_->setMinimumWidth(Px(1500));
   bar->addWidget(panel1_, 1);
+  // The progress of a long method and its 取消 button (see WorkerRun).
+  runBar_ = new QProgressBar(bar);
+  runBar_->setObjectName("MethodProgress");
+  runBar_->setTextVisible(false);
+  runBar_->setMaximumWidth(Px(2000));
+  runBar_->hide();
+  cancelButton_ = new QPushButton("取消", bar);
+  cancelButton_->setObjectName("CancelMethod");
+  cancelButton_->hide();
+  bar->addPermanentWidget(runBar_);
+  bar->addPermanentWidget(cancelButton_);
+  run_ = new WorkerRun(this, runBar_, cancelButton_);
   bar->addPermanentWidget(panel2_);
   bar->addPermanentWidget(panel3_);
   UpdateDateTime();
@@ -164,6 +177,11 @@ bool Worksheet::eventFilter(QObject* watched, QEvent* event) {
   const bool input = watched == Text1();
   const bool result = watched == text2_;
   if (input || result) {
+    if (event->type() == QEvent::KeyPress && run_->Running() &&
+        static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
+      run_->Cancel();  // the panes keep Esc for themselves otherwise
+      return true;
+    }
     if (event->type() == QEvent::FocusIn) {
       const QString& t = input ? description_.status.inputFocus : description_.status.resultFocus;
       if (!t.isEmpty()) SetStatus(t);
@@ -208,50 +226,118 @@ void Worksheet::SetReport(const std::string& report) {
 }
 
 void Worksheet::RunMethod(const MethodEntry& method) {
-  ResultPane pane;
-  pane.SetText(ReportText());
-  std::string shown = pane.Text();
-  // The result pane shows the report as it stands before every box, and in full at the end.
-  auto sync = [&] {
-    if (pane.Text() != shown) {
-      shown = pane.Text();
-      SetReport(shown);
+  if (run_->Running()) return;  // one method at a time in a window
+  // The method works on a buffer on the worker thread; the result pane shows the report as
+  // it stands before every box (the worker waiting) and in full at the end.
+  auto pane = std::make_shared<ResultPane>();
+  pane->SetText(ReportText());
+  auto shown = std::make_shared<std::string>(pane->Text());
+  auto sync = [this, pane, shown] {
+    if (pane->Text() != *shown) {
+      *shown = pane->Text();
+      SetReport(*shown);
     }
   };
-  SyncingDialogs dialogs(*dialogs_, sync);
-  MethodContext context{InputText(), pane, dialogs, digits_};
-  context.focusInput = [this] {
-    activateWindow();
-    Text1()->setFocus(Qt::OtherFocusReason);
+  auto syncing = std::make_shared<SyncingDialogs>(*dialogs_, sync);
+  auto boxes = std::make_shared<WindowThreadDialogs>(*run_, *syncing);
+  auto context = std::make_shared<MethodContext>(MethodContext{InputText(), *pane, *boxes, digits_});
+  context->progress = &run_->RunProgress();
+  context->focusInput = [this] {
+    run_->OnWindowThread([this] {
+      activateWindow();
+      Text1()->setFocus(Qt::OtherFocusReason);
+    });
+  };
+  // A method that plots fills its own copy of the hand-over record; the window's thread
+  // copies it into the application state before it shows a plot (the worker waiting), and
+  // when the run has ended if the method changed it since, so that an open plot window
+  // never reads it half written (and a record the plot window has spent stays spent).
+  struct HandOver {
+    PlotHandOver working, handed;
+  };
+  auto handOver = std::make_shared<HandOver>();
+  if (app_) handOver->working = handOver->handed = app_->plot;
+  auto handBack = [this, handOver] {
+    if (!app_ || handOver->working == handOver->handed) return;
+    app_->plot = handOver->handed = handOver->working;
   };
   if (app_) {
-    // A method that plots fills the hand-over record and asks for a fresh plot window.
-    context.plot = &app_->plot;
-    context.showPlot = [this] {
-      if (!windows_) return;
-      windows_->CloseInOrder({"FrmFunPicture"});
-      windows_->Show("FrmFunPicture");
+    context->plot = &handOver->working;
+    context->showPlot = [this, handBack] {
+      run_->OnWindowThread([this, handBack] {
+        handBack();
+        if (!windows_) return;
+        windows_->CloseInOrder({"FrmFunPicture"});
+        windows_->Show("FrmFunPicture");
+      });
     };
   }
-  PrepareMethod(context);
-  struct Finished {
-    Worksheet* w;
-    ~Finished() { w->MethodFinished(); }
-  } finished{this};
-  try {
-    method.run(context);
-  } catch (const std::bad_alloc&) {
+  PrepareMethod(*context);
+  SetRunning(true);
+  auto work = [&method, context, syncing, boxes] { method.run(*context); };
+  auto done = [this, pane, sync, context, syncing, boxes, handBack](std::exception_ptr failure) {
+    SetRunning(false);
+    handBack();
+    bool completed = false;
+    try {
+      if (failure) std::rethrow_exception(failure);
+      completed = true;
+    } catch (const MethodCancelled&) {
+      pane->Append(kCancelledLine);
+    } catch (const std::bad_alloc&) {
+      sync();
+      dialogs_->MsgBox("内存不足，计算没有完成。");
+    } catch (const std::exception& e) {
+      sync();
+      dialogs_->MsgBox(std::string("计算没有完成：") + e.what());
+    }
     sync();
-    dialogs_->MsgBox("内存不足，计算没有完成。");
-    return;
-  } catch (const std::exception& e) {
-    sync();
-    dialogs_->MsgBox(std::string("计算没有完成：") + e.what());
+    // The one-line input pane holds a formula.
+    if (completed && text1Line_) ShowFormulaHint(text1Line_, InputText());
+    MethodFinished();
+  };
+  run_->Run(std::move(work), std::move(done));
+}
+
+void Worksheet::SetRunning(bool running) {
+  // Every menu but Help, which stays at hand while a long method runs.
+  if (running) {
+    heldMenus_.clear();
+    for (QAction* a : menuBar()->actions())
+      if (a->isEnabled() && !(a->menu() && a->menu()->objectName() == description_.helpMenu.name)) {
+        a->setEnabled(false);
+        heldMenus_.push_back(a);
+      }
+  } else {
+    for (const QPointer<QAction>& a : heldMenus_)
+      if (a) a->setEnabled(true);
+    heldMenus_.clear();
+  }
+  toolbar_->setEnabled(!running);
+  text2_->setReadOnly(running || description_.resultLocked);
+}
+
+bool Worksheet::MethodRunning() const { return run_->Running(); }
+
+void Worksheet::CancelMethod() { run_->Cancel(); }
+
+void Worksheet::keyPressEvent(QKeyEvent* event) {
+  // Esc, unused by the panes, reaches the window: it cancels a running method.
+  if (event->key() == Qt::Key_Escape && run_->Running()) {
+    run_->Cancel();
+    event->accept();
     return;
   }
-  sync();
-  // The one-line input pane holds a formula.
-  if (text1Line_) ShowFormulaHint(text1Line_, InputText());
+  QMainWindow::keyPressEvent(event);
+}
+
+void Worksheet::closeEvent(QCloseEvent* event) {
+  // A running method is cancelled first; the window closes once it has ended.
+  if (run_->Running()) {
+    run_->Cancel();
+    run_->WaitUntilEnded();
+  }
+  QMainWindow::closeEvent(event);
 }
 
 }  // namespace tessaly

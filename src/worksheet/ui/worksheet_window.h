@@ -8,15 +8,19 @@
 #include <QMainWindow>
 #include <QMenu>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QProgressBar>
+#include <QPushButton>
 #include <QToolBar>
 #include <map>
 #include <memory>
+#include <vector>
 #include <string>
 
 #include "common/method_registry.h"
 #include "common/ui/qt_dialogs.h"
 #include "common/ui/window_services.h"
+#include "common/ui/worker_run.h"
 #include "worksheet/ui/worksheet_description.h"
 
 namespace tessaly {
@@ -68,7 +72,12 @@ class Worksheet : public QMainWindow {
   // The commands, as the menus and the toolbar run them.
   void Run(Command command);
   void Toolbar1_ButtonClick(const QString& key);
+  // Runs the method on a worker thread and returns when it has ended (the window's events
+  // are served meanwhile); does nothing while another method of this window runs.
   void RunMethod(const MethodEntry& method);
+  bool MethodRunning() const;
+  // Asks the running method to stop at its next progress point (the 取消 button, Esc).
+  void CancelMethod();
 
  protected:
   // Around every method run: a window may add to the method's context before it runs, and
@@ -79,6 +88,8 @@ class Worksheet : public QMainWindow {
 
   void resizeEvent(QResizeEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   void BuildPanes();
@@ -89,6 +100,8 @@ class Worksheet : public QMainWindow {
   void BuildToolbar();
   void BuildStatusBar();
   void SetStatus(const QString& text);
+  // Disables the menus, the toolbar and edits of the result pane while a method runs.
+  void SetRunning(bool running);
   void UpdateDateTime();
 
   // Layout (worksheet_layout.cpp).
@@ -142,6 +155,10 @@ class Worksheet : public QMainWindow {
   QLabel* panel1_ = nullptr;
   QLabel* panel2_ = nullptr;
   QLabel* panel3_ = nullptr;
+  QProgressBar* runBar_ = nullptr;
+  QPushButton* cancelButton_ = nullptr;
+  WorkerRun* run_ = nullptr;
+  std::vector<QPointer<QAction>> heldMenus_;  // the menus a running method disabled
   QMenu* methodMenu_ = nullptr;
   QMenu* fileMenu_ = nullptr;
   std::map<QString, QAction*> actions_;
