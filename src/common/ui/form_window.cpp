@@ -297,20 +297,12 @@ void FormWindow::CancelCommand() { run_->Cancel(); }
 
 void FormWindow::keyPressEvent(QKeyEvent* event) {
   // Esc, unused by the panes, reaches the window: it cancels a running method.
-  if (event->key() == Qt::Key_Escape && run_->Running()) {
-    run_->Cancel();
-    event->accept();
-    return;
-  }
-  FixedSizeWindow::keyPressEvent(event);
+  if (run_->TakeEscape(event)) event->accept();
+  else FixedSizeWindow::keyPressEvent(event);
 }
 
 void FormWindow::closeEvent(QCloseEvent* event) {
-  // A running command is cancelled first; the window closes once it has ended.
-  if (run_->Running()) {
-    run_->Cancel();
-    run_->WaitUntilEnded();
-  }
+  run_->CancelAndWait();  // the window closes once its command has ended
   FixedSizeWindow::closeEvent(event);
 }
 

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QEventLoop>
+#include <QKeyEvent>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QThread>
@@ -117,6 +118,17 @@ void WorkerRun::WaitUntilEnded() {
   QEventLoop wait;
   connect(this, &WorkerRun::ended, &wait, &QEventLoop::quit);
   wait.exec();
+}
+
+void WorkerRun::CancelAndWait() {
+  Cancel();
+  WaitUntilEnded();
+}
+
+bool WorkerRun::TakeEscape(const QKeyEvent* event) {
+  if (!running_ || event->key() != Qt::Key_Escape) return false;
+  Cancel();
+  return true;
 }
 
 void WorkerRun::CancelAll() {

@@ -22,6 +22,7 @@
 #include "common/progress.h"
 
 class QEventLoop;
+class QKeyEvent;
 class QProgressBar;
 class QPushButton;
 class QTimer;
@@ -49,6 +50,10 @@ class WorkerRun : public QObject {
   void Cancel();
   // Serves events until the run has ended (at once when none runs).
   void WaitUntilEnded();
+  // Closing a window: cancels its running method and waits until it has ended.
+  void CancelAndWait();
+  // Esc cancels a running method; true when it took the key for that.
+  bool TakeEscape(const QKeyEvent* event);
 
   // Cancels the methods running in every window and returns once all have ended (the
   // windows' events are served meanwhile).

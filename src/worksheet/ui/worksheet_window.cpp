@@ -177,11 +177,9 @@ bool Worksheet::eventFilter(QObject* watched, QEvent* event) {
   const bool input = watched == Text1();
   const bool result = watched == text2_;
   if (input || result) {
-    if (event->type() == QEvent::KeyPress && run_->Running() &&
-        static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
-      run_->Cancel();  // the panes keep Esc for themselves otherwise
+    // The panes keep Esc for themselves otherwise.
+    if (event->type() == QEvent::KeyPress && run_->TakeEscape(static_cast<QKeyEvent*>(event)))
       return true;
-    }
     if (event->type() == QEvent::FocusIn) {
       const QString& t = input ? description_.status.inputFocus : description_.status.resultFocus;
       if (!t.isEmpty()) SetStatus(t);
@@ -323,20 +321,12 @@ void Worksheet::CancelMethod() { run_->Cancel(); }
 
 void Worksheet::keyPressEvent(QKeyEvent* event) {
   // Esc, unused by the panes, reaches the window: it cancels a running method.
-  if (event->key() == Qt::Key_Escape && run_->Running()) {
-    run_->Cancel();
-    event->accept();
-    return;
-  }
-  QMainWindow::keyPressEvent(event);
+  if (run_->TakeEscape(event)) event->accept();
+  else QMainWindow::keyPressEvent(event);
 }
 
 void Worksheet::closeEvent(QCloseEvent* event) {
-  // A running method is cancelled first; the window closes once it has ended.
-  if (run_->Running()) {
-    run_->Cancel();
-    run_->WaitUntilEnded();
-  }
+  run_->CancelAndWait();  // the window closes once its method has ended
   QMainWindow::closeEvent(event);
 }
 
