@@ -10,6 +10,7 @@
 #include <QStatusBar>
 #include <QTime>
 #include <QTimer>
+#include <utility>
 
 #include "common/ui/app_windows.h"
 #include "common/ui/clock_text.h"
@@ -217,9 +218,10 @@ std::string Worksheet::ReportText() const {
   return ToCrLf(text2_->toPlainText().toStdString());
 }
 
-void Worksheet::SetReport(const std::string& report) {
+void Worksheet::SetReport(const std::string& report, QString paneText) {
   report_ = report;
-  text2_->setPlainText(QString::fromStdString(PaneTextFromReport(report)));
+  if (paneText.isNull()) paneText = QString::fromStdString(PaneTextFromReport(report));
+  text2_->setPlainText(paneText);
   text2_->document()->setModified(false);
 }
 
@@ -230,10 +232,13 @@ void Worksheet::RunMethod(const MethodEntry& method) {
   auto pane = std::make_shared<ResultPane>();
   pane->SetText(ReportText());
   auto shown = std::make_shared<std::string>(pane->Text());
-  auto sync = [this, pane, shown] {
+  // The pane's text of the finished report, made on the worker: for a report of many
+  // megabytes that is most of the time showing it takes.
+  auto prepared = std::make_shared<QString>();
+  auto sync = [this, pane, shown, prepared] {
     if (pane->Text() != *shown) {
       *shown = pane->Text();
-      SetReport(*shown);
+      SetReport(*shown, std::exchange(*prepared, QString()));
     }
   };
   auto syncing = std::make_shared<SyncingDialogs>(*dialogs_, sync);
@@ -272,7 +277,10 @@ void Worksheet::RunMethod(const MethodEntry& method) {
   }
   PrepareMethod(*context);
   SetRunning(true);
-  auto work = [&method, context, syncing, boxes] { method.run(*context); };
+  auto work = [&method, context, syncing, boxes, pane, prepared] {
+    method.run(*context);
+    *prepared = QString::fromStdString(PaneTextFromReport(pane->Text()));
+  };
   auto done = [this, pane, sync, context, syncing, boxes, handBack](std::exception_ptr failure) {
     SetRunning(false);
     handBack();

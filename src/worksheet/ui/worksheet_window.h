@@ -46,7 +46,8 @@ class Worksheet : public QMainWindow {
   void SetInputText(const QString& text);
   // The result pane's report exactly as written (CR LF kept), or as the user edited it.
   std::string ReportText() const;
-  void SetReport(const std::string& report);
+  // `paneText`, when given, is the report as the pane shows it, made beforehand.
+  void SetReport(const std::string& report, QString paneText = QString());
 
   QWidget* Text1() const;
   QPlainTextEdit* Text2() const { return text2_; }
