@@ -140,7 +140,7 @@ int RunFormCommand(const FormCommand& command, const std::vector<std::string>& a
   } catch (const MethodCancelled&) {
     // The result box held nothing of the run: it says that it was cancelled.
     LogShownBoxes(dialogs, err);
-    WriteResultText(out, std::string(kCancelledLine.substr(2)), lf);
+    WriteResultText(out, std::string(kCancelledResult), lf);
     return kInterruptedStatus;
   }
   LogShownBoxes(dialogs, err);

@@ -16,6 +16,8 @@ struct MethodCancelled {};
 
 // The line that ends a report whose calculation the user stopped.
 inline constexpr std::string_view kCancelledLine = "\r\n计算已被用户取消。\r\n";
+// The same line alone, for a result box that holds nothing of an unfinished run.
+inline constexpr std::string_view kCancelledResult = kCancelledLine.substr(2);
 
 class Progress {
  public:

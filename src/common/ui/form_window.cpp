@@ -273,7 +273,7 @@ void FormWindow::Press() {
       // The result box says so; it held nothing of the cancelled run.
       if (result_) {
         FormOutcome cancelled;
-        cancelled.result = std::string(kCancelledLine.substr(2));
+        cancelled.result = std::string(kCancelledResult);
         Apply(std::move(cancelled));
       }
     } catch (const std::bad_alloc&) {
